@@ -1,0 +1,147 @@
+#include "core/form2.h"
+
+#include "form/events.h"
+#include "player/form1.h"
+
+namespace xj {
+
+Form2::Form2(Platform& p) : Window("Form2"), platform(p) {
+    Caption = QString::fromUtf8("星鲸超级声海目录");
+    Left = DesignLeft;
+    Top = DesignTop;
+    setDesignSize(Startup::StartWidth, Startup::StartHeight);
+    platform.media.setListener(this);
+    bindMenus();
+}
+
+Form2::~Form2() {
+    platform.media.setListener(nullptr);
+}
+
+Form1& Form2::form1() {
+    if (!form1_) {
+        form1_ = std::make_unique<Form1>(*this, platform.media);
+        form1_->Form_Load();
+        // Only the very first creation puts the window above the panel.
+        if (!form1Created_) {
+            form1Created_ = true;
+            form1_->Top = form1_->Top > 0 ? Top - form1_->Height() : 300;
+        }
+    }
+    return *form1_;
+}
+
+void Form2::Form1_Unload() {
+    if (!form1_) return;
+    form1_.reset();
+    platform.media.close();
+}
+
+void Form2::start() {
+    Form_Initialize();
+    if (ended_) return;
+    Show();
+    Form_Resize();
+}
+
+void Form2::Form_Initialize() {
+    startup.initialize();
+}
+void Form2::Form_Load() {
+    startup.load();
+}
+void Form2::Form_Unload() {
+    startup.unload();
+}
+void Form2::Form_Resize() {
+    layout.apply();
+}
+
+void Form2::Command26_Click() {
+    windowModes.toggleMenuBar();
+}
+void Form2::MNUYINCANG_Click() {
+    windowModes.showMenuBar();
+}
+void Form2::Command11_Click() {
+    windowModes.toggleToolArea();
+}
+void Form2::Command17_Click() {
+    windowModes.togglePlayerWindow();
+}
+void Form2::Command19_Click() {
+    windowModes.minimiseAll();
+}
+void Form2::Command20_Click() {
+    windowModes.openHelp();
+}
+void Form2::MNUSANSHUO_Click() {
+    windowModes.toggleFlashing();
+}
+void Form2::mnuyouxp_Click() {
+    xpOption.toggle();
+}
+
+void Form2::mnuwengjianbaochun_Click() {
+    playlistFile.store();
+    wenjianming = false;
+}
+
+void Form2::mnuTui_Click() {
+    endProgram();
+}
+
+void Form2::Label1_Click() {
+    windowModes.toggleMenuBar();
+    shijianmos = !shijianmos;
+}
+void Form2::Label2_Click() {
+    windowModes.toggleMenuBar();
+}
+void Form2::Label4_Click() {
+    windowModes.toggleMenuBar();
+}
+void Form2::Label5_Click() {
+    windowModes.toggleMenuBar();
+}
+
+void Form2::List1_MouseDown(int button, int, int, int) {
+    if (button == 2 && onPopupMenu) onPopupMenu(MNUBO);
+}
+
+std::vector<Timer*> Form2::timers() {
+    std::vector<Timer*> all = panelTimers();
+    if (form1_)
+        for (Timer* t : form1_->timers())
+            all.push_back(t);
+    return all;
+}
+
+void Form2::endProgram() {
+    if (ended_) return;
+    ended_ = true;
+    platform.exit.end();
+}
+
+void Form2::durationKnown() {
+    runHandler([this] {
+        if (form1_) form1_->MediaPlayer1_DurationKnown();
+    });
+    if (onChanged) onChanged();
+}
+
+void Form2::bindMenus() {
+    mnuwengjianbaochun.onClick = [this] { mnuwengjianbaochun_Click(); };
+    mnuTui.onClick = [this] { mnuTui_Click(); };
+    MNUYINCANG2.onClick = [this] { Command26_Click(); };
+    MNUYINCANG.onClick = [this] { MNUYINCANG_Click(); };
+    MNUMULUBIAO.onClick = [this] { Command11_Click(); };
+    MNUBOFANGKOU1.onClick = [this] { Command17_Click(); };
+    MNUZHUIXIAOHUA.onClick = [this] { Command19_Click(); };
+    MNUBANG2.onClick = [this] { Command20_Click(); };
+    mnujie.onClick = [this] { Command20_Click(); };
+    MNUSANSHUO.onClick = [this] { MNUSANSHUO_Click(); };
+    mnuyouxp.onClick = [this] { mnuyouxp_Click(); };
+}
+
+} // namespace xj

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/playlist_file.h"
+#include "core/startup.h"
+#include "form/window.h"
+#include "panel/layout.h"
+#include "panel/menu_tree.h"
+#include "panel/panel_controls.h"
+#include "panel/window_modes.h"
+#include "panel/xp_option.h"
+#include "platform/platform.h"
+
+#include <QtGlobal>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace xj {
+
+class Form1;
+
+// A flag that starts Empty; Empty counts as False.
+using Flag = std::optional<bool>;
+inline bool isTrue(const Flag& f) {
+    return f.value_or(false);
+}
+
+// The panel: the playlist, the buttons, the menus and the state every part of the program
+// shares. It routes each event to the part that owns the action.
+class Form2 : public Window, public PanelControls, public PanelMenus, private MediaListener {
+public:
+    static constexpr int DesignLeft = 2880;
+    static constexpr int DesignTop = 6000;
+
+    explicit Form2(Platform& platform);
+    ~Form2() override;
+
+    Platform& platform;
+
+    // Shared state.
+    qint16 listbian = 0;      // the entry playing or played last
+    Flag mosi;                // single-entry loop
+    Flag sans;                // title-bar flashing
+    Flag XUNHUAN;             // random play
+    bool shijianmos = false;  // time display shows the clock
+    bool wenjianming = false; // playlist changed and not saved
+    int fixedheight = 0;      // outer height not given to the list
+
+    // The player window; touching it creates it, hidden.
+    Form1& form1();
+    Form1* form1IfLoaded() { return form1_.get(); }
+
+    // Start-up: initialisation, whose first touch of the panel runs its load, then show.
+    void start();
+    void Form_Initialize();
+    void Form_Load();
+    // The user closes the panel.
+    void Form_Unload();
+    void Form_Resize() override;
+    // The user closes the player window.
+    void Form1_Unload();
+
+    // Handlers of the panel's controls and menus.
+    void Command26_Click();
+    void MNUYINCANG_Click();
+    void Command11_Click();
+    void Command17_Click();
+    void Command19_Click();
+    void Command20_Click();
+    void MNUSANSHUO_Click();
+    void mnuyouxp_Click();
+    void mnuwengjianbaochun_Click();
+    void mnuTui_Click();
+    void Label1_Click();
+    void Label2_Click();
+    void Label4_Click();
+    void Label5_Click();
+    void List1_MouseDown(int button, int shift, int x, int y);
+
+    // Every timer of the panel and of the player window while it exists.
+    std::vector<Timer*> timers();
+
+    // Ends the program at once; nothing runs after it.
+    void endProgram();
+    bool ended() const { return ended_; }
+
+    // The view's hooks: pop up a menu at the pointer; something changed outside a handler.
+    std::function<void(Menu&)> onPopupMenu;
+    std::function<void()> onChanged;
+
+    PlaylistFile playlistFile{*this};
+    XpOption xpOption{*this};
+    WindowModes windowModes{*this};
+    PanelLayout layout{*this};
+    Startup startup{*this};
+
+private:
+    friend class Startup;
+    void durationKnown() override;
+    void bindMenus();
+
+    std::unique_ptr<Form1> form1_;
+    bool form1Created_ = false;
+    bool ended_ = false;
+};
+
+} // namespace xj

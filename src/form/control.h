@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+namespace xj {
+
+// A colour as red, green, blue (0-255).
+struct Color {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Color&) const = default;
+};
+
+namespace colors {
+constexpr Color Black{0, 0, 0};
+constexpr Color Green{0, 255, 0};
+constexpr Color Blue{0, 0, 255};
+constexpr Color DarkTeal{0, 64, 64};
+} // namespace colors
+
+// A control of a window: position and size in twips, relative to the window's client area.
+class Control {
+public:
+    Control(QString name, int left, int top, int width, int height, bool visible = true)
+        : Name(std::move(name)), Left(left), Top(top), Width(width), Height(height),
+          Visible(visible) {}
+    explicit Control(QString name) : Name(std::move(name)) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    QString Name;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Visible = true;
+    bool Enabled = true;
+    QString Caption;
+    QString ToolTipText;
+    QString Tag;
+    Color ForeColor = colors::Black;
+    Color BackColor = colors::Black;
+};
+
+// A button that shows a picture instead of a caption; its tooltip is its only text.
+class CommandButton : public Control {
+public:
+    using Control::Control;
+    bool Picture = false;
+};
+
+class Label : public Control {
+public:
+    using Control::Control;
+};
+
+class Image : public Control {
+public:
+    using Control::Control;
+};
+
+class HScrollBar : public Control {
+public:
+    using Control::Control;
+    int Min = 0;
+    int Max = 32767;
+    int Value = 0;
+};
+
+} // namespace xj

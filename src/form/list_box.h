@@ -1,0 +1,56 @@
+#pragma once
+
+#include "form/control.h"
+
+#include <QString>
+#include <vector>
+
+namespace xj {
+
+// A list box with extended multiple selection. A sorted list places an entry added without a
+// position at its place in a case-insensitive collation; an entry inserted at a position stays
+// there. Indexes are 16-bit: at most MaxCount entries.
+class ListBox : public Control {
+public:
+    static constexpr int MaxCount = 32767;
+
+    using Control::Control;
+
+    bool Sorted = false;
+    double FontSize = 10.5;
+
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    QString List(int index) const; // empty text outside the list
+    // Adds at the sorted place (or the end), or at index when given; fails with 5 past the
+    // limit and 380 for an index outside 0..ListCount.
+    void AddItem(const QString& text, int index = -1);
+    void RemoveItem(int index);
+    void Clear();
+
+    int ListIndex() const { return listIndex_; }
+    void setListIndex(int index);
+    bool Selected(int index) const;
+    // Marking an entry also makes it the highlighted one.
+    void setSelected(int index, bool on);
+    int SelCount() const;
+
+private:
+    int sortedPlace(const QString& text) const;
+    void check(int index) const;
+
+    struct Entry {
+        QString text;
+        bool selected = false;
+    };
+    std::vector<Entry> items_;
+    int listIndex_ = -1;
+};
+
+class ComboBox : public Control {
+public:
+    using Control::Control;
+    QString Text;
+    std::vector<QString> items;
+};
+
+} // namespace xj

@@ -1,0 +1,14 @@
+#include "form/timer.h"
+
+#include "form/failure.h"
+
+namespace xj {
+
+void Timer::setInterval(int ms) {
+    // Timers accept up to 65535 ms; a negative or larger value is an invalid value.
+    if (ms < 0 || ms > 65535) throw Failure(err::InvalidValue);
+    interval_ = ms;
+    ++generation_;
+}
+
+} // namespace xj

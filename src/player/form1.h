@@ -1,0 +1,56 @@
+#pragma once
+
+#include "form/control.h"
+#include "form/timer.h"
+#include "form/window.h"
+#include "player/media_player.h"
+
+namespace xj {
+
+class Form2;
+
+// The player window: the media player control over a background picture, the focus-return
+// timer and the fit check. It is created hidden the first time anything touches it.
+class Form1 : public Window {
+public:
+    static constexpr int AudioControlHeight = 720;
+    static constexpr int InfoControlHeight = 1860;
+
+    Form1(Form2& panel, MediaEngine& engine);
+
+    MediaPlayer MediaPlayer1;
+    Image Image1{"Image1", 0, 0, 5790, 5205};
+    Timer Timer1{"Timer1", 3000, false}; // focus return
+    Timer Timer2{"Timer2", 1000, true};  // fit check
+
+    // The title-bar allowance: window height minus control height.
+    int frameHeight() const;
+    // The audio strip's height: control 720 plus the frame.
+    int audioHeight() const;
+
+    void Form_Load();
+    void Form_Resize() override;
+    void Timer1_Timer();
+    void Timer2_Timer();
+    // The engine knows the duration: the panel's time label gets the total length.
+    void MediaPlayer1_DurationKnown();
+    // A mouse press on the picture.
+    void MediaPlayer1_MouseDown(int button, int shift, int x, int y);
+
+    std::vector<Timer*> timers() { return {&Timer1, &Timer2}; }
+
+    // Makes the window visible, as the operations that play do: only while it is enabled.
+    void showIfEnabled();
+
+private:
+    Form2& panel_;
+};
+
+// The panel's total-length tooltip for a duration in seconds, and the seconds part alone.
+struct TotalLength {
+    QString tip;
+    QString tag;
+};
+TotalLength totalLength(double durationSeconds);
+
+} // namespace xj

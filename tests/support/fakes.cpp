@@ -1,0 +1,118 @@
+#include "support/fakes.h"
+
+#include "form/failure.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace xj::test {
+
+void FakeEngine::load() {
+    ++loads;
+    auto it = media.find(file);
+    if (it == media.end()) {
+        loaded = false;
+        pos = 0;
+        throw Failure(-13, "no such media");
+    }
+    loaded = true;
+    paused = false;
+    pos = 0;
+    if (listener) listener->durationKnown();
+}
+
+void FakeEngine::setFileName(const QString& path) {
+    calls << "file " + path;
+    file = path;
+    load();
+}
+
+double FakeEngine::position() {
+    return loaded ? pos : 0.0;
+}
+
+void FakeEngine::setPosition(double seconds) {
+    calls << QStringLiteral("position %1").arg(seconds);
+    if (seconds < 0) throw Failure(err::InvalidValue);
+    if (loaded) pos = seconds;
+}
+
+void FakeEngine::setRate(double r) {
+    if (r <= 0 || r > 100) throw Failure(err::InvalidValue);
+    speed = r;
+}
+
+double FakeEngine::duration() {
+    auto it = media.find(file);
+    return loaded && it != media.end() ? it->second : -1.0;
+}
+
+void FakeEngine::play() {
+    calls << "play";
+    if (!loaded) {
+        load();
+        return;
+    }
+    paused = false;
+}
+
+void FakeEngine::pause() {
+    calls << "pause";
+    paused = true;
+}
+
+void FakeEngine::stop() {
+    calls << "stop";
+    paused = true;
+    pos = 0;
+}
+
+void FakeEngine::close() {
+    calls << "close";
+    loaded = false;
+    pos = 0;
+}
+
+void FakeEngine::advance(int ms) {
+    if (!playing()) return;
+    pos += ms / 1000.0 * speed;
+    if (pos >= duration()) {
+        // Played to its end: the file unloads and the position reads 0.
+        loaded = false;
+        pos = 0;
+    }
+}
+
+MsgResult FakeMessages::show(const QString& text, const QString& title, MsgButtons buttons,
+                             MsgIcon icon) {
+    shown.push_back({text, title, buttons, icon});
+    if (onShow) onShow(shown.back());
+    if (buttons == MsgButtons::Ok) return MsgResult::Ok;
+    if (answers.empty()) return MsgResult::Yes;
+    MsgResult answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+FakePlatform::FakePlatform()
+    : platform{engine, messages, instance, clock, shell, flash, exit, folder.path(), {}} {}
+
+QString FakePlatform::file(const QString& name) const {
+    return QDir(folder.path()).filePath(name);
+}
+
+void FakePlatform::writeFile(const QString& name, const QByteArray& bytes) const {
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+QByteArray FakePlatform::readFile(const QString& name) const {
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool FakePlatform::exists(const QString& name) const {
+    return QFile::exists(file(name));
+}
+
+} // namespace xj::test

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace xj::test {
+
+// A media engine that plays in virtual time: known files play for their duration and then read
+// position 0; unknown files fail to load with -13.
+class FakeEngine : public MediaEngine {
+public:
+    void addMedia(const QString& path, double seconds) { media[path] = seconds; }
+
+    void setFileName(const QString& path) override;
+    QString fileName() const override { return file; }
+    double position() override;
+    void setPosition(double seconds) override;
+    double rate() override { return speed; }
+    void setRate(double r) override;
+    double duration() override;
+    bool showDisplay() const override { return display; }
+    void setShowDisplay(bool on) override { display = on; }
+    void setSwitch1018(bool on) override { switch1018 = on; }
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void close() override;
+    void setListener(MediaListener* l) override { listener = l; }
+
+    // Moves playback on by ms of virtual time.
+    void advance(int ms);
+    bool playing() const { return loaded && !paused; }
+
+    std::map<QString, double> media; // playable files and their durations
+    QString file;
+    double pos = 0;
+    double speed = 1.0;
+    bool loaded = false;
+    bool paused = false;
+    bool display = false;
+    bool switch1018 = false;
+    int loads = 0; // files started through the file name
+    QStringList calls;
+    MediaListener* listener = nullptr;
+
+private:
+    void load();
+};
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+// Message boxes that answer from a queue (Yes when it is empty) and remember what they showed.
+class FakeMessages : public MessageBoxes {
+public:
+    MsgResult show(const QString& text, const QString& title, MsgButtons buttons,
+                   MsgIcon icon) override;
+    std::deque<MsgResult> answers;
+    std::vector<ShownMessage> shown;
+    std::function<void(const ShownMessage&)> onShow; // runs while the box is "open"
+};
+
+class FakeInstance : public InstanceLock {
+public:
+    bool anotherRunning() override { return another; }
+    bool another = false;
+};
+
+class FakeClock : public Clock {
+public:
+    QString timeOfDay() override { return time; }
+    QString time = QStringLiteral("12:00:00");
+};
+
+class FakeShell : public Shell {
+public:
+    void open(const QString& path) override { opened << path; }
+    QStringList opened;
+};
+
+class FakeFlash : public WindowFlash {
+public:
+    void flash(Window&, bool) override { ++count; }
+    int count = 0;
+};
+
+class FakeExit : public ProgramExit {
+public:
+    void end() override { ++ends; }
+    int ends = 0;
+};
+
+// The fakes, a temporary program folder and the platform made of them.
+struct FakePlatform {
+    FakePlatform();
+    QString file(const QString& name) const; // a path in the program folder
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+    bool exists(const QString& name) const;
+
+    QTemporaryDir folder;
+    FakeEngine engine;
+    FakeMessages messages;
+    FakeInstance instance;
+    FakeClock clock;
+    FakeShell shell;
+    FakeFlash flash;
+    FakeExit exit;
+    Platform platform;
+};
+
+} // namespace xj::test
