@@ -11,6 +11,7 @@ Form2::Form2(Platform& p) : Window("Form2"), platform(p) {
     Top = DesignTop;
     setDesignSize(Startup::StartWidth, Startup::StartHeight);
     platform.media.setListener(this);
+    Timer1.onTimer = [this] { Timer1_Timer(); };
     bindMenus();
 }
 
@@ -109,6 +110,54 @@ void Form2::List1_MouseDown(int button, int, int, int) {
     if (button == 2 && onPopupMenu) onPopupMenu(MNUBO);
 }
 
+void Form2::List1_Click() {
+    List1.ToolTipText =
+        QString::fromUtf8("双击歌名或按回车可播放---") + List1.List(List1.ListIndex());
+    Label5.Caption = QString::number(List1.ListIndex() + 1);
+}
+
+void Form2::List1_DblClick() {
+    playEntry.playSelected();
+}
+
+void Form2::List1_KeyDown(int keyCode) {
+    if (keyCode != 13) return;
+    if (windowModes.menuBarShown()) {
+        playEntry.playSelected();
+    } else {
+        windowModes.toggleMenuBar();
+        transport.menuPlay();
+    }
+}
+
+void Form2::Command13_Click() {
+    transport.play();
+}
+void Form2::Command12_Click() {
+    transport.pause();
+}
+void Form2::Command14_Click() {
+    transport.stop();
+}
+void Form2::Command24_Click() {
+    navigation.previous();
+}
+void Form2::Command25_Click() {
+    navigation.next();
+}
+void Form2::Command24_MouseUp() {
+    Timer1.setEnabled(true);
+}
+void Form2::Command25_MouseUp() {
+    Timer1.setEnabled(true);
+}
+void Form2::Label6_Click() {
+    navigation.toggleLoopMode();
+}
+void Form2::Timer1_Timer() {
+    statusTimer.tick();
+}
+
 std::vector<Timer*> Form2::timers() {
     std::vector<Timer*> all = panelTimers();
     if (form1_)
@@ -131,6 +180,18 @@ void Form2::durationKnown() {
 }
 
 void Form2::bindMenus() {
+    MNUBOFANG.onClick = [this] { transport.menuPlay(); };
+    MNUBOFANG2.onClick = [this] { MNUBOFANG.Click(); };
+    MNUZAN.onClick = [this] { transport.menuPause(); };
+    MNUZAN2.onClick = [this] { MNUZAN.Click(); };
+    MNUSHANG.onClick = [this] { navigation.menuPrevious(); };
+    MNUSHANG2.onClick = [this] { MNUSHANG.Click(); };
+    MNUXIA.onClick = [this] { navigation.menuNext(); };
+    MNUXIA2.onClick = [this] { MNUXIA.Click(); };
+    MNUQIE.onClick = [this] { Label6_Click(); };
+    MNUQIE2.onClick = [this] { Label6_Click(); };
+    MNUSUIJI.onClick = [this] { navigation.toggleRandomMode(); };
+    MNUSUIJI2.onClick = [this] { navigation.toggleRandomMode(); };
     mnuwengjianbaochun.onClick = [this] { mnuwengjianbaochun_Click(); };
     mnuTui.onClick = [this] { mnuTui_Click(); };
     MNUYINCANG2.onClick = [this] { Command26_Click(); };

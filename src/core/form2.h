@@ -9,6 +9,10 @@
 #include "panel/window_modes.h"
 #include "panel/xp_option.h"
 #include "platform/platform.h"
+#include "playback/navigation.h"
+#include "player/play_entry.h"
+#include "player/status_timer.h"
+#include "player/transport.h"
 
 #include <QtGlobal>
 #include <functional>
@@ -76,6 +80,19 @@ public:
     void Label4_Click();
     void Label5_Click();
     void List1_MouseDown(int button, int shift, int x, int y);
+    void List1_Click();
+    void List1_DblClick();
+    void List1_KeyDown(int keyCode);
+    void Command13_Click();
+    void Command12_Click();
+    void Command14_Click();
+    void Command24_Click();
+    void Command25_Click();
+    // A mouse button released over previous or next: the status timer runs again.
+    void Command24_MouseUp();
+    void Command25_MouseUp();
+    void Label6_Click();
+    void Timer1_Timer();
 
     // Every timer of the panel and of the player window while it exists.
     std::vector<Timer*> timers();
@@ -93,6 +110,10 @@ public:
     WindowModes windowModes{*this};
     PanelLayout layout{*this};
     Startup startup{*this};
+    PlayEntry playEntry{*this};
+    Transport transport{*this};
+    Navigation navigation{*this};
+    StatusTimer statusTimer{*this};
 
 private:
     friend class Startup;

@@ -23,6 +23,21 @@ protected:
         form->start();
         return *form;
     }
+    // Starts with a playlist of playable files (sorted by name), each `seconds` long.
+    Form2& startWith(const QStringList& paths, double seconds = 2.0) {
+        QByteArray lines;
+        for (const QString& path : paths) {
+            fake.engine.addMedia(path, seconds);
+            lines += path.toUtf8() + "\r\n";
+        }
+        fake.writeFile("xjge.txt", lines);
+        return start();
+    }
+    // Double-clicks entry i.
+    void playEntry(int i) {
+        form->List1.setSelected(i, true);
+        form->List1_DblClick();
+    }
     Form1& player() { return form->form1(); }
     void advance(int ms) { time->advance(ms); }
     QStringList entries() const {

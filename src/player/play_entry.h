@@ -1,0 +1,20 @@
+#pragma once
+
+namespace xj {
+
+class Form2;
+
+// Playing the highlighted playlist entry: loads it, shows and fits the player window, enables
+// the transport, and arms the status timer. An entry that cannot be played is reported while
+// the next one already plays.
+class PlayEntry {
+public:
+    explicit PlayEntry(Form2& f) : f_(f) {}
+    void playSelected();
+
+private:
+    void play();
+    Form2& f_;
+};
+
+} // namespace xj
