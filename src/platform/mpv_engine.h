@@ -1,0 +1,123 @@
+#pragma once
+
+#include "platform/media_engine.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct mpv_handle;
+struct mpv_event;
+class QObject;
+
+namespace xj {
+
+struct MpvOptions {
+    // mpv's "ao" list; it ends in null so that a machine without a sound card still plays
+    // (the default output fails there after the file has loaded).
+    QString audioOutput = QStringLiteral("pulse,alsa,null");
+    // "libmpv" renders through a video view. The null fallback lets a file play while no view
+    // is ready (a picture or a silent video would otherwise fail to open); "null" alone decodes
+    // and drops the pictures.
+    QString videoOutput = QStringLiteral("libmpv,null");
+    // How long setFileName and play wait for a file to open.
+    int loadTimeoutMs = 2000;
+};
+
+// Renders the engine's video; the engine releases it before the mpv core goes away.
+class VideoSink {
+public:
+    virtual void releaseVideo() = 0;
+
+protected:
+    ~VideoSink() = default;
+};
+
+// The media player control on libmpv. Create it after the application object (its
+// notifications are queued to the thread that creates it, which must run an event loop) and
+// destroy it before that object. The constructor sets LC_NUMERIC to "C", which mpv requires.
+class MpvEngine : public MediaEngine {
+public:
+    explicit MpvEngine(const MpvOptions& options = MpvOptions());
+    ~MpvEngine() override;
+    MpvEngine(const MpvEngine&) = delete;
+    MpvEngine& operator=(const MpvEngine&) = delete;
+
+    void setFileName(const QString& path) override;
+    QString fileName() const override { return fileName_; }
+    double position() override;
+    void setPosition(double seconds) override;
+    double rate() override;
+    void setRate(double rate) override;
+    double duration() override;
+    bool showDisplay() const override { return showDisplay_; }
+    void setShowDisplay(bool on) override { showDisplay_ = on; }
+    void setSwitch1018(bool on) override { switch1018_ = on; }
+    bool switch1018() const { return switch1018_; }
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void close() override;
+    void setListener(MediaListener* listener) override { listener_ = listener; }
+
+    // For the video view's render context.
+    mpv_handle* handle() const { return mpv_; }
+    // At most one sink; it unregisters itself (nullptr) when it goes first.
+    void setVideoSink(VideoSink* sink) { sink_ = sink; }
+    // The sink's render context exists now: a file that opened before it went to the null
+    // output, so its video is opened again to reach the view.
+    void videoOutputReady();
+    // The open file is a still picture, whose position is the time it has been shown.
+    bool showingPicture() const { return state_ == State::Loaded && picture_; }
+
+private:
+    enum class State { Empty, Loading, Loaded, Ended };
+
+    static void onWakeup(void* self);
+    void drainEvents();
+    void handleEvent(const mpv_event& event);
+    void pumpUntil(const std::function<bool()>& done, int timeoutMs);
+    void load();
+    void onFileLoaded();
+    void noteDuration(double seconds);
+    void setPaused(bool paused);
+    void seekTo(double seconds);
+
+    // Seconds a picture has been shown, stopping while paused.
+    double pictureSeconds() const;
+    void setPictureSeconds(double seconds);
+
+    mpv_handle* mpv_ = nullptr;
+    std::unique_ptr<QObject> receiver_; // queued drains and notifications run on it
+    std::atomic<bool> drainQueued_{false};
+    MpvOptions options_;
+    MediaListener* listener_ = nullptr;
+    VideoSink* sink_ = nullptr;
+
+    QString fileName_;
+    State state_ = State::Empty;
+    int64_t entryId_ = -1;   // mpv's playlist entry of our file
+    int64_t startedId_ = -1; // the entry mpv last started
+    int loadError_ = 0;
+    std::uint64_t generation_ = 0; // bumped on every load, so stale notifications are dropped
+    double knownDuration_ = -1;
+    bool durationNotified_ = false;
+    bool paused_ = false;
+    bool seekPending_ = false;
+    bool seekStarted_ = false;
+    std::optional<double> pausedSeekTarget_;
+
+    bool picture_ = false;
+    double pictureBase_ = 0;
+    QElapsedTimer pictureClock_; // valid while a picture is shown unpaused
+
+    bool showDisplay_ = false;
+    bool switch1018_ = false;
+};
+
+} // namespace xj

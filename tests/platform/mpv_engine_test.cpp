@@ -1,0 +1,277 @@
+#include "form/failure.h"
+#include "platform/mpv_engine.h"
+#include "support/media_files.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace xj {
+namespace {
+
+// The engine queues its notifications to the application's event loop.
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "engine_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+// Polls every 50 ms, letting queued notifications run; the bound is generous on purpose.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 6000) {
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (done()) return true;
+        if (deadline.hasExpired()) return false;
+        QThread::msleep(50);
+    }
+}
+
+void settle(int ms) {
+    waitUntil([] { return false; }, ms);
+}
+
+int failureNumber(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.number();
+    }
+    return 0;
+}
+
+class CountingListener : public MediaListener {
+public:
+    void durationKnown() override { ++calls; }
+    int calls = 0;
+};
+
+class MpvEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application();
+        ASSERT_TRUE(dir_.isValid());
+        MpvOptions options;
+        options.audioOutput = "null";
+        options.videoOutput = "null";
+        // A loaded CI machine must not turn a slow open into a missed failure.
+        options.loadTimeoutMs = 10000;
+        engine_ = std::make_unique<MpvEngine>(options);
+    }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // Waits for the file to be heard playing, then for it to read as ended.
+    bool playsToEnd(double beyond) {
+        double furthest = 0;
+        const bool ended = waitUntil([&] {
+            const double at = engine_->position();
+            furthest = std::max(furthest, at);
+            return furthest > beyond && at == 0;
+        });
+        return ended;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<MpvEngine> engine_;
+};
+
+TEST_F(MpvEngineTest, WavPlaysToItsEndAndThenReadsZero) {
+    const QString wav = test::makeWav(dir_.path(), "tone.wav", 2.0);
+    engine_->setFileName(wav);
+    EXPECT_EQ(engine_->fileName(), wav);
+    EXPECT_NEAR(engine_->duration(), 2.0, 0.1);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+
+    // ao=null finishes about 0.4 s early, so "near the end" is generous.
+    ASSERT_TRUE(playsToEnd(1.0));
+    EXPECT_EQ(engine_->position(), 0);
+    EXPECT_EQ(engine_->fileName(), wav);
+    EXPECT_NEAR(engine_->duration(), 2.0, 0.1);
+
+    // After the end a position is accepted and changes nothing.
+    engine_->setPosition(1.0);
+    EXPECT_EQ(engine_->position(), 0);
+    settle(200);
+    EXPECT_EQ(engine_->position(), 0);
+}
+
+TEST_F(MpvEngineTest, Mp3AndVideosReportTheirDurations) {
+    engine_->setFileName(test::makeMp3(dir_.path(), "tone.mp3", 2.0));
+    EXPECT_NEAR(engine_->duration(), 2.0, 0.15);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.1; }));
+
+    engine_->setFileName(test::makeVideo(dir_.path(), "clip.avi", 1.0));
+    EXPECT_NEAR(engine_->duration(), 1.0, 0.15);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.1; }));
+
+    engine_->setFileName(test::makeVideo(dir_.path(), "clip.mpg", 1.0));
+    EXPECT_NEAR(engine_->duration(), 1.0, 0.15);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.1; }));
+}
+
+TEST_F(MpvEngineTest, UnplayableFilesFailAtOnceAndKeepTheirNames) {
+    EXPECT_EQ(engine_->duration(), -1);
+
+    const QString missing = path("nowhere.mp3");
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(missing); }), 0);
+    EXPECT_EQ(engine_->fileName(), missing);
+    EXPECT_EQ(engine_->position(), 0);
+    EXPECT_EQ(engine_->duration(), -1);
+    engine_->setPosition(3.0);
+    EXPECT_EQ(engine_->position(), 0);
+    // Playing tries the same file again, and fails the same way.
+    EXPECT_LT(failureNumber([&] { engine_->play(); }), 0);
+
+    const QString garbage = test::makeGarbage(dir_.path(), "noise.mp3", 64 * 1024);
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(garbage); }), 0);
+    EXPECT_EQ(engine_->fileName(), garbage);
+    EXPECT_EQ(engine_->position(), 0);
+
+    // A good file after a failure plays.
+    engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 2.0));
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+}
+
+TEST_F(MpvEngineTest, ReplacingAPlayingFileKeepsTheNewOnePlaying) {
+    engine_->setFileName(test::makeWav(dir_.path(), "first.wav", 3.0));
+    ASSERT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+
+    // The first file's end arrives after the second was asked for; it must not end the second.
+    const QString second = test::makeWav(dir_.path(), "second.wav", 3.0);
+    engine_->setFileName(second);
+    EXPECT_NEAR(engine_->duration(), 3.0, 0.1);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.5; }));
+    EXPECT_EQ(engine_->fileName(), second);
+}
+
+TEST_F(MpvEngineTest, StopReturnsToTheStartPausedAndSeeksStayPut) {
+    engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 3.0));
+    ASSERT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
+
+    engine_->stop();
+    EXPECT_NEAR(engine_->position(), 0, 0.02);
+    settle(300);
+    EXPECT_NEAR(engine_->position(), 0, 0.02);
+
+    engine_->setPosition(0.05);
+    EXPECT_NEAR(engine_->position(), 0.05, 0.02);
+    settle(300);
+    EXPECT_NEAR(engine_->position(), 0.05, 0.02);
+
+    engine_->play();
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
+
+    // Playing, a seek is read back at once.
+    engine_->setPosition(2.0);
+    EXPECT_NEAR(engine_->position(), 2.0, 0.15);
+}
+
+TEST_F(MpvEngineTest, PauseKeepsThePositionAndPlayResumes) {
+    engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 3.0));
+    ASSERT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
+
+    engine_->pause();
+    const double paused = engine_->position();
+    EXPECT_GT(paused, 0.2);
+    settle(400);
+    EXPECT_NEAR(engine_->position(), paused, 0.06);
+
+    engine_->play();
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > paused + 0.3; }));
+}
+
+TEST_F(MpvEngineTest, PlayAfterTheEndStartsTheFileAgain) {
+    CountingListener listener;
+    engine_->setListener(&listener);
+    const QString wav = test::makeWav(dir_.path(), "short.wav", 1.5);
+    engine_->setFileName(wav);
+    ASSERT_TRUE(playsToEnd(0.5));
+    ASSERT_TRUE(waitUntil([&] { return listener.calls == 1; }));
+
+    engine_->play();
+    EXPECT_EQ(engine_->fileName(), wav);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
+    EXPECT_TRUE(waitUntil([&] { return listener.calls == 2; }));
+}
+
+TEST_F(MpvEngineTest, RefusedPositionsAndRatesFailWith380) {
+    EXPECT_EQ(failureNumber([&] { engine_->setPosition(-1); }), err::InvalidValue);
+
+    engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 3.0));
+    EXPECT_EQ(failureNumber([&] { engine_->setPosition(-0.5); }), err::InvalidValue);
+
+    engine_->setRate(2.0);
+    EXPECT_DOUBLE_EQ(engine_->rate(), 2.0);
+    EXPECT_EQ(failureNumber([&] { engine_->setRate(-1.0); }), err::InvalidValue);
+    EXPECT_EQ(failureNumber([&] { engine_->setRate(0.0); }), err::InvalidValue);
+    EXPECT_EQ(failureNumber([&] { engine_->setRate(1000.0); }), err::InvalidValue);
+    EXPECT_DOUBLE_EQ(engine_->rate(), 2.0);
+}
+
+TEST_F(MpvEngineTest, ListenerHearsTheDurationOncePerFileFromTheEventLoop) {
+    CountingListener listener;
+    engine_->setListener(&listener);
+
+    engine_->setFileName(test::makeWav(dir_.path(), "one.wav", 2.0));
+    // Never inside the call: the listener may call back into the engine.
+    EXPECT_EQ(listener.calls, 0);
+    EXPECT_TRUE(waitUntil([&] { return listener.calls == 1; }));
+    settle(300);
+    EXPECT_EQ(listener.calls, 1);
+
+    engine_->setFileName(test::makeMp3(dir_.path(), "two.mp3", 2.0));
+    EXPECT_TRUE(waitUntil([&] { return listener.calls == 2; }));
+
+    // A file that fails to open has no duration to report.
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(path("missing.wav")); }), 0);
+    settle(300);
+    EXPECT_EQ(listener.calls, 2);
+}
+
+TEST_F(MpvEngineTest, APictureStaysShownAndCountsTheSecondsOnScreen) {
+    engine_->setFileName(test::makePicture(dir_.path(), "pattern.png"));
+    EXPECT_TRUE(engine_->showingPicture());
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
+    const double shown = engine_->position();
+    settle(300);
+    EXPECT_GT(engine_->position(), shown);
+    EXPECT_TRUE(engine_->showingPicture());
+
+    engine_->stop();
+    EXPECT_EQ(engine_->position(), 0);
+    engine_->setPosition(5.0);
+    settle(200);
+    EXPECT_NEAR(engine_->position(), 5.0, 0.01);
+    engine_->play();
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 5.2; }));
+
+    // Other picture formats are pictures too.
+    engine_->setFileName(test::makePicture(dir_.path(), "pattern.jpg"));
+    EXPECT_TRUE(engine_->showingPicture());
+    engine_->setFileName(test::makePicture(dir_.path(), "pattern.bmp"));
+    EXPECT_TRUE(engine_->showingPicture());
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.1; }));
+}
+
+TEST_F(MpvEngineTest, CloseReleasesTheFile) {
+    const QString wav = test::makeWav(dir_.path(), "tone.wav", 3.0);
+    engine_->setFileName(wav);
+    ASSERT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+
+    engine_->close();
+    EXPECT_EQ(engine_->position(), 0);
+    settle(300);
+    EXPECT_EQ(engine_->position(), 0);
+}
+
+} // namespace
+} // namespace xj

@@ -1,0 +1,94 @@
+#include "support/media_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace xj::test {
+
+namespace {
+
+QString runFfmpeg(const QString& dir, const QString& name, const QStringList& arguments) {
+    const QString path = QDir(dir).filePath(name);
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList all{"-hide_banner", "-loglevel", "error", "-nostdin", "-y"};
+    all << arguments << path;
+    ffmpeg.start("ffmpeg", all);
+    // Generous: the machine may be busy with other builds.
+    const bool finished = ffmpeg.waitForStarted(10000) && ffmpeg.waitForFinished(60000);
+    if (!finished || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0 ||
+        !QFileInfo(path).isFile())
+        throw std::runtime_error("ffmpeg could not make " + path.toStdString() + ": " +
+                                 ffmpeg.errorString().toStdString() + " " +
+                                 ffmpeg.readAll().toStdString());
+    return path;
+}
+
+QString toneSource(double seconds) {
+    return QString("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds);
+}
+
+} // namespace
+
+QString makeTone(const QString& dir, const QString& name, double seconds) {
+    return runFfmpeg(dir, name, {"-f", "lavfi", "-i", toneSource(seconds)});
+}
+
+QString makeWav(const QString& dir, const QString& name, double seconds) {
+    return runFfmpeg(dir, name,
+                     {"-f", "lavfi", "-i", toneSource(seconds), "-c:a", "pcm_s16le", "-f", "wav"});
+}
+
+QString makeMp3(const QString& dir, const QString& name, double seconds) {
+    return runFfmpeg(dir, name,
+                     {"-f", "lavfi", "-i", toneSource(seconds), "-c:a", "libmp3lame", "-f", "mp3"});
+}
+
+QString makeVideo(const QString& dir, const QString& name, double seconds, bool withAudio) {
+    QStringList arguments{"-f", "lavfi", "-i",
+                          QString("testsrc=size=160x120:rate=25:duration=%1").arg(seconds)};
+    if (withAudio)
+        arguments << "-f"
+                  << "lavfi"
+                  << "-i" << toneSource(seconds);
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == "avi" || suffix == "mp4") {
+        arguments << "-c:v"
+                  << "mpeg4";
+        if (withAudio) arguments << "-c:a" << (suffix == "avi" ? "pcm_s16le" : "aac");
+    } else if (suffix == "mpg" || suffix == "mpeg") {
+        arguments << "-c:v"
+                  << "mpeg1video";
+        if (withAudio)
+            arguments << "-c:a"
+                      << "mp2";
+    }
+    arguments << "-shortest";
+    return runFfmpeg(dir, name, arguments);
+}
+
+QString makePicture(const QString& dir, const QString& name, int width, int height) {
+    return runFfmpeg(dir, name,
+                     {"-f", "lavfi", "-i",
+                      QString("testsrc=size=%1x%2:rate=1").arg(width).arg(height), "-frames:v", "1",
+                      "-update", "1"});
+}
+
+QString makeGarbage(const QString& dir, const QString& name, qint64 bytes) {
+    const QString path = QDir(dir).filePath(name);
+    QByteArray data(bytes, Qt::Uninitialized);
+    for (qint64 i = 0; i < bytes; ++i)
+        data[i] = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != bytes)
+        throw std::runtime_error("could not write " + path.toStdString());
+    return path;
+}
+
+} // namespace xj::test

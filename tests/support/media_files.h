@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Media made with ffmpeg at test time. Each function writes `name` into the folder `dir` and
+// returns the file's full path; the format follows the name's extension. A failure throws
+// std::runtime_error with ffmpeg's message.
+namespace xj::test {
+
+// A 440 Hz tone; any audio container ffmpeg knows by extension (.wav, .flac, .ogg...).
+QString makeTone(const QString& dir, const QString& name, double seconds);
+QString makeWav(const QString& dir, const QString& name, double seconds);
+QString makeMp3(const QString& dir, const QString& name, double seconds);
+
+// A small coloured test pattern (160x120, 25 fps) with a tone; .avi and .mp4 carry MPEG-4
+// video, .mpg and .mpeg MPEG-1, anything else ffmpeg's default for the extension.
+QString makeVideo(const QString& dir, const QString& name, double seconds = 1.0,
+                  bool withAudio = true);
+
+// One frame of the coloured test pattern (.png, .bmp, .jpg, .gif...).
+QString makePicture(const QString& dir, const QString& name, int width = 160, int height = 120);
+
+// Random bytes, for a file whose name promises a format its content does not have.
+QString makeGarbage(const QString& dir, const QString& name, qint64 bytes);
+
+} // namespace xj::test
