@@ -2,6 +2,7 @@
 
 #include "form/events.h"
 #include "player/form1.h"
+#include "playlist/media_types.h"
 
 namespace xj {
 
@@ -12,6 +13,12 @@ Form2::Form2(Platform& p) : Window("Form2"), platform(p) {
     setDesignSize(Startup::StartWidth, Startup::StartHeight);
     platform.media.setListener(this);
     Timer1.onTimer = [this] { Timer1_Timer(); };
+    Drive1.drives = platform.drives.list();
+    // The current drive is the one whose folder holds the current folder most closely.
+    const QString current = platform.drives.currentFolder();
+    for (const DriveInfo& d : Drive1.drives)
+        if (current.startsWith(d.root) && d.root.size() > Drive1.root().size())
+            Drive1.Drive = d.text;
     bindMenus();
 }
 
@@ -121,13 +128,79 @@ void Form2::List1_DblClick() {
 }
 
 void Form2::List1_KeyDown(int keyCode) {
-    if (keyCode != 13) return;
+    listEditing.keyDown(keyCode);
+}
+
+void Form2::List1_GotFocus() {
+    Command22.Visible = false;
+    Command8.Visible = false;
+}
+
+void Form2::Command4_Click() {
+    listEditing.deleteSelected();
+}
+void Form2::Command2_Click() {
+    listEditing.clear();
+}
+void Form2::Command5_Click() {
+    playlistFile.store();
+}
+void Form2::Command15_Click() {
+    playlistFile.load();
+}
+
+void Form2::Command10_Click() {
+    // Each flips by itself.
+    Command22.Visible = !Command22.Visible;
+    Command8.Visible = !Command8.Visible;
+}
+
+void Form2::Command22_Click() {
+    openSingleFile();
+}
+void Form2::Command8_Click() {
+    openFolderBrowser();
+}
+void Form2::Command1_Click() {
+    driveSearch.search();
+}
+
+void Form2::Combo1_KeyDown(int keyCode) {
+    if (keyCode == 13) driveSearch.search();
+}
+
+void Form2::openSingleFile() {
+    Command22.Visible = false;
+    Command8.Visible = false;
+    const QString path = platform.fileDialog.showOpen(mediatypes::dialogFilter());
+    if (path.isEmpty()) return;
+    wenjianming = true;
+    if (!listEditing.insertAtTop(path)) return;
+    // The highlight keeps its number, so the entry it was on is now one place down.
+    List1.setSelected(List1.ListIndex() + 1, false);
+    List1.setSelected(0, true);
     if (windowModes.menuBarShown()) {
         playEntry.playSelected();
     } else {
         windowModes.toggleMenuBar();
         transport.menuPlay();
     }
+}
+
+void Form2::openFolderBrowser() {
+    Command22.Visible = false;
+    Command8.Visible = false;
+    if (!form4_) {
+        form4_ = std::make_unique<Form4>(*this);
+        form4_->Form_Load();
+    }
+    form4_->Show();
+}
+
+void Form2::Form4_Unload() {
+    if (!form4_) return;
+    form4_->Form_Unload();
+    form4_.reset();
 }
 
 void Form2::Command13_Click() {
@@ -180,6 +253,19 @@ void Form2::durationKnown() {
 }
 
 void Form2::bindMenus() {
+    MNUDADAN.onClick = [this] { Command22_Click(); };
+    MNUDAMU.onClick = [this] { Command8_Click(); };
+    MNUCA.onClick = [this] { Command1_Click(); };
+    MNUDIAO.onClick = [this] { Command15_Click(); };
+    MNUXUAN.onClick = [this] { Command4_Click(); };
+    MNUXUAN2.onClick = [this] { Command4_Click(); };
+    mnusancong.onClick = [this] { listEditing.removeDuplicates(); };
+    mnusancong2.onClick = [this] { mnusancong.Click(); };
+    MNUQUAN.onClick = [this] { Command2_Click(); };
+    MNUQUAN2.onClick = [this] { Command2_Click(); };
+    MNU1BIANDA.onClick = [this] { listEditing.fontLarger(); };
+    MNU1JIANXIAO.onClick = [this] { listEditing.fontSmaller(); };
+    MNU1MOREN.onClick = [this] { listEditing.fontDefault(); };
     MNUBOFANG.onClick = [this] { transport.menuPlay(); };
     MNUBOFANG2.onClick = [this] { MNUBOFANG.Click(); };
     MNUZAN.onClick = [this] { transport.menuPause(); };

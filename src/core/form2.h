@@ -13,6 +13,9 @@
 #include "player/play_entry.h"
 #include "player/status_timer.h"
 #include "player/transport.h"
+#include "playlist/drive_search.h"
+#include "playlist/form4.h"
+#include "playlist/list_editing.h"
 
 #include <QtGlobal>
 #include <functional>
@@ -53,6 +56,8 @@ public:
     // The player window; touching it creates it, hidden.
     Form1& form1();
     Form1* form1IfLoaded() { return form1_.get(); }
+    // The folder browser while it is open.
+    Form4* form4IfLoaded() { return form4_.get(); }
 
     // Start-up: initialisation, whose first touch of the panel runs its load, then show.
     void start();
@@ -93,6 +98,18 @@ public:
     void Command25_MouseUp();
     void Label6_Click();
     void Timer1_Timer();
+    void List1_GotFocus();
+    void Command4_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command15_Click();
+    void Command10_Click();
+    void Command22_Click();
+    void Command8_Click();
+    void Command1_Click();
+    void Combo1_KeyDown(int keyCode);
+    // The folder browser closes (its close button or the window's).
+    void Form4_Unload();
 
     // Every timer of the panel and of the player window while it exists.
     std::vector<Timer*> timers();
@@ -114,13 +131,19 @@ public:
     Transport transport{*this};
     Navigation navigation{*this};
     StatusTimer statusTimer{*this};
+    ListEditing listEditing{*this};
+    DriveSearch driveSearch{*this};
 
 private:
     friend class Startup;
     void durationKnown() override;
     void bindMenus();
 
+    void openSingleFile();
+    void openFolderBrowser();
+
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form4> form4_;
     bool form1Created_ = false;
     bool ended_ = false;
 };

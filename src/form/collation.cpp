@@ -5,13 +5,23 @@
 
 namespace xj::collation {
 
-int compare(const QString& a, const QString& b) {
-    static const QCollator collator = [] {
-        QCollator c(QLocale(QLocale::Chinese, QLocale::China));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
+namespace {
+const QCollator& collator() {
+    static const QCollator c = [] {
+        QCollator made(QLocale(QLocale::Chinese, QLocale::China));
+        made.setCaseSensitivity(Qt::CaseInsensitive);
+        return made;
     }();
-    return collator.compare(a, b);
+    return c;
+}
+} // namespace
+
+int compare(const QString& a, const QString& b) {
+    return collator().compare(a, b);
+}
+
+QCollatorSortKey key(const QString& text) {
+    return collator().sortKey(text);
 }
 
 } // namespace xj::collation

@@ -3,29 +3,47 @@
 #include "form/control.h"
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace xj {
 
-// The drive list: the current drive's display text.
+// A drive as the drive lists show it: a text that starts with a letter and a colon, and the
+// folder it stands for.
+struct DriveInfo {
+    QString text;
+    QString root; // ends with a separator
+};
+
+// The drive list: the drives and the current one's text.
 class DriveListBox : public Control {
 public:
     using Control::Control;
+    std::vector<DriveInfo> drives;
     QString Drive;
+    // The folder the current drive stands for; empty when it is not in the list.
+    QString root() const {
+        for (const DriveInfo& d : drives)
+            if (d.text == Drive) return d.root;
+        return {};
+    }
 };
 
-// The directory list: one folder, listing its immediate subfolders.
+// The directory list: one folder and, as listed, its immediate subfolders.
 class DirListBox : public Control {
 public:
     using Control::Control;
     QString Path;
+    QStringList subfolders;
 };
 
-// The file list: the files of one folder that match Pattern (";"-separated masks).
+// The file list: the names of one folder's files that match Pattern (";"-separated masks).
 class FileListBox : public Control {
 public:
     using Control::Control;
     QString Path;
     QString Pattern = QStringLiteral("*.*");
+    QStringList names;
 };
 
 } // namespace xj

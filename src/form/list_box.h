@@ -1,8 +1,12 @@
 #pragma once
 
+#include "form/collation.h"
 #include "form/control.h"
 
+#include <optional>
+
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace xj {
@@ -24,7 +28,12 @@ public:
     // Adds at the sorted place (or the end), or at index when given; fails with 5 past the
     // limit and 380 for an index outside 0..ListCount.
     void AddItem(const QString& text, int index = -1);
+    // Adds many entries as AddItem would one after another, up to the limit; returns how many
+    // were added.
+    int AddItems(const QStringList& texts);
     void RemoveItem(int index);
+    // Removes every marked entry, the others keeping their order; returns how many went.
+    int RemoveSelected();
     void Clear();
 
     int ListIndex() const { return listIndex_; }
@@ -40,8 +49,10 @@ private:
 
     struct Entry {
         QString text;
+        std::optional<QCollatorSortKey> key; // only in a sorted list
         bool selected = false;
     };
+    Entry entry(const QString& text) const;
     std::vector<Entry> items_;
     int listIndex_ = -1;
 };

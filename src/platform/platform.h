@@ -1,8 +1,11 @@
 #pragma once
 
+#include "form/file_controls.h"
 #include "platform/media_engine.h"
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace xj {
 
@@ -55,6 +58,43 @@ public:
     virtual void end() = 0;
 };
 
+// The common file-open dialog: the chosen file's full path, empty when cancelled. The filter
+// is "label|masks|label|masks...".
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    virtual QString showOpen(const QString& filter) = 0;
+};
+
+class Drives {
+public:
+    virtual ~Drives() = default;
+    virtual std::vector<DriveInfo> list() = 0;
+    // The process's current folder.
+    virtual QString currentFolder() = 0;
+};
+
+// Lists a folder. Hidden names (starting with ".") and links are left out; names come sorted
+// without regard to case. A folder that cannot be read fails with 71 (not ready).
+class FolderLister {
+public:
+    virtual ~FolderLister() = default;
+    // Immediate subfolders as full paths.
+    virtual QStringList subfolders(const QString& folder) = 0;
+    // Names of the regular files that match one of the masks (case ignored).
+    virtual QStringList files(const QString& folder, const QStringList& masks) = 0;
+};
+
+// Shows a long walk's progress and lets the user stop it.
+class SearchProgress {
+public:
+    virtual ~SearchProgress() = default;
+    virtual void begin() = 0;
+    // The walk reached a folder with `found` files so far; false when the user cancelled.
+    virtual bool step(const QString& folder, int found) = 0;
+    virtual void end() = 0;
+};
+
 // Everything the window model needs from the system it runs on.
 struct Platform {
     MediaEngine& media;
@@ -64,6 +104,10 @@ struct Platform {
     Shell& shell;
     WindowFlash& flash;
     ProgramExit& exit;
+    FileDialog& fileDialog;
+    Drives& drives;
+    FolderLister& folders;
+    SearchProgress& progress;
     QString programFolder; // where xjge.txt, xp.txt and readme.txt live
     QString commandLine;   // as the shell hands it over, quotes included; empty for none
 };

@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 
 #include "form/failure.h"
+#include "platform/folder_lister.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,7 +96,11 @@ MsgResult FakeMessages::show(const QString& text, const QString& title, MsgButto
 }
 
 FakePlatform::FakePlatform()
-    : platform{engine, messages, instance, clock, shell, flash, exit, folder.path(), {}} {}
+    : folders(std::make_unique<PosixFolderLister>()), platform{engine,   messages,   instance,
+                                                               clock,    shell,      flash,
+                                                               exit,     fileDialog, drives,
+                                                               *folders, progress,   folder.path(),
+                                                               {}} {}
 
 QString FakePlatform::file(const QString& name) const {
     return QDir(folder.path()).filePath(name);

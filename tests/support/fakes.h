@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace xj::test {
@@ -101,6 +102,39 @@ public:
     int ends = 0;
 };
 
+class FakeFileDialog : public FileDialog {
+public:
+    QString showOpen(const QString& f) override {
+        filters << f;
+        return answer;
+    }
+    QString answer;
+    QStringList filters;
+};
+
+// Drives over folders of the test's choosing; the current folder is given too.
+class FakeDrives : public Drives {
+public:
+    std::vector<DriveInfo> list() override { return drives; }
+    QString currentFolder() override { return current; }
+    std::vector<DriveInfo> drives;
+    QString current;
+};
+
+class FakeProgress : public SearchProgress {
+public:
+    void begin() override { ++begun; }
+    bool step(const QString& folder, int found) override {
+        folders << folder;
+        lastFound = found;
+        return cancelAfter < 0 || folders.size() < cancelAfter;
+    }
+    void end() override { ++ended; }
+    int begun = 0, ended = 0, lastFound = 0;
+    int cancelAfter = -1; // the step that answers cancel
+    QStringList folders;
+};
+
 // The fakes, a temporary program folder and the platform made of them.
 struct FakePlatform {
     FakePlatform();
@@ -117,6 +151,10 @@ struct FakePlatform {
     FakeShell shell;
     FakeFlash flash;
     FakeExit exit;
+    FakeFileDialog fileDialog;
+    FakeDrives drives;
+    std::unique_ptr<FolderLister> folders; // the real lister: tests walk real temporary trees
+    FakeProgress progress;
     Platform platform;
 };
 

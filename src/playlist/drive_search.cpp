@@ -1,0 +1,82 @@
+#include "playlist/drive_search.h"
+
+#include "core/form2.h"
+#include "form/failure.h"
+#include "form/vb_text.h"
+#include "playlist/media_types.h"
+
+#include <deque>
+
+namespace xj {
+
+namespace {
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+} // namespace
+
+void DriveSearch::search() {
+    const QString driveText = f_.Drive1.Drive;
+    const QString drive = driveText.left(2).toUpper();
+    const QString type = f_.Combo1.Text;
+    MsgResult answer = f_.platform.messages.show(
+        QString::fromUtf8("你确定要搜索 ") + drive + QString::fromUtf8(" 盘的 ") + type +
+            QString::fromUtf8(" 吗？按确定搜索，按取消退出。"),
+        QString::fromUtf8("提示"), MsgButtons::YesNo, MsgIcon::Information);
+    if (answer == MsgResult::No) return;
+
+    f_.wenjianming = true;
+    const int before = f_.List1.ListCount();
+    f_.File1.Pattern = mediatypes::patternFor(type, f_.File1.Pattern);
+    const QStringList masks = mediatypes::masks(f_.File1.Pattern);
+    FolderLister& lister = f_.platform.folders;
+    SearchProgress& progress = f_.platform.progress;
+
+    // Found files join the playlist in one go: whatever ends the walk, they stay.
+    QStringList found;
+    auto takeFolder = [&](const QString& folder) {
+        f_.Dir1.Path = folder;
+        f_.File1.Path = folder;
+        for (const QString& name : lister.files(folder, masks))
+            found << joined(folder, name);
+        if (!found.isEmpty()) f_.Label2.Caption = found.last();
+    };
+
+    progress.begin();
+    try {
+        const QString root = f_.Drive1.root();
+        if (root.isEmpty()) throw Failure(err::DiskNotReady);
+        takeFolder(root);
+        std::deque<QString> queue;
+        for (const QString& sub : lister.subfolders(root))
+            queue.push_back(sub);
+        const bool systemDrive = drive == QStringLiteral("C:");
+        int visited = 0;
+        for (size_t j = 0; j < queue.size(); ++j) {
+            const QString folder = queue[j];
+            if (!progress.step(folder, static_cast<int>(found.size()))) break;
+            try {
+                for (const QString& sub : lister.subfolders(folder))
+                    queue.push_back(sub);
+                takeFolder(folder);
+            } catch (const Failure&) {
+                // A folder this user may not read is passed over, as find does.
+            }
+            if (systemDrive && ++visited >= SystemDriveFolders) break;
+        }
+    } catch (const Failure& e) {
+        progress.end();
+        f_.listEditing.append(found);
+        if (e.number() == err::DiskNotReady || e.number() == err::DeviceUnavailable)
+            f_.Label2.Caption = QString::fromUtf8("驱动器 ") + driveText.toUpper() +
+                                QString::fromUtf8(" 未准备好！");
+        return;
+    }
+    progress.end();
+    f_.listEditing.append(found);
+    f_.Label3.Caption = QString::fromUtf8("找到") + signedText(f_.List1.ListCount() - before) +
+                        QString::fromUtf8("首") + type;
+    f_.Label2.Caption = signedText(f_.List1.ListCount()) + QString::fromUtf8(" 个文件");
+}
+
+} // namespace xj

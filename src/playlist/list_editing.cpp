@@ -1,0 +1,118 @@
+#include "playlist/list_editing.h"
+
+#include "core/form2.h"
+#include "player/form1.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace xj {
+
+void ListEditing::highlightFeedback() {
+    f_.Label5.Caption = QString::number(f_.List1.ListIndex() + 1);
+    f_.List1.ToolTipText =
+        QString::fromUtf8("双击歌名或按回车可播放---") + f_.List1.List(f_.List1.ListIndex());
+}
+
+void ListEditing::keyDown(int keyCode) {
+    switch (keyCode) {
+    case 13:
+        if (f_.windowModes.menuBarShown()) {
+            f_.playEntry.playSelected();
+        } else {
+            f_.windowModes.toggleMenuBar();
+            f_.transport.menuPlay();
+        }
+        break;
+    case 190: {
+        MediaPlayer& mp = f_.form1().MediaPlayer1;
+        mp.setCurrentPosition(mp.CurrentPosition() + 1.5);
+        break;
+    }
+    case 188: {
+        MediaPlayer& mp = f_.form1().MediaPlayer1;
+        const double at = mp.CurrentPosition();
+        mp.setCurrentPosition(at > 1.5 ? at - 1.5 : 0);
+        break;
+    }
+    default:
+        // The volume keys join with the mixer.
+        break;
+    }
+}
+
+void ListEditing::deleteSelected() {
+    if (f_.List1.ListCount() == 0) {
+        f_.platform.messages.show(QString::fromUtf8("没有文件可删除！"),
+                                  QString::fromUtf8("星鲸声海--提示"), MsgButtons::Ok,
+                                  MsgIcon::Exclamation);
+        return;
+    }
+    f_.List1.RemoveSelected();
+    f_.wenjianming = true;
+}
+
+void ListEditing::removeDuplicates() {
+    ListBox& list = f_.List1;
+    // Of every group of texts equal but for letter case the lowest index stays; empty texts
+    // match nothing and stay too.
+    QSet<QString> seen;
+    seen.reserve(list.ListCount());
+    for (int i = 0; i < list.ListCount(); ++i) {
+        const QString text = list.List(i);
+        const QString key = text.toUpper();
+        list.setSelected(i, !text.isEmpty() && seen.contains(key));
+        if (!text.isEmpty()) seen.insert(key);
+    }
+    list.RemoveSelected();
+    f_.wenjianming = true;
+}
+
+void ListEditing::clear() {
+    MsgResult answer = f_.platform.messages.show(
+        QString::fromUtf8("你确定要清空当前目录吗？按确定清除，按取消退出。"),
+        QString::fromUtf8("提示"), MsgButtons::YesNo, MsgIcon::Information);
+    if (answer == MsgResult::No) return;
+    f_.List1.Clear();
+    f_.wenjianming = true;
+}
+
+void ListEditing::setFontSize(double points) {
+    f_.List1.FontSize = std::clamp(points, MinFontSize, MaxFontSize);
+    f_.Form_Resize();
+}
+
+void ListEditing::fontLarger() {
+    setFontSize(f_.List1.FontSize + 2);
+}
+void ListEditing::fontSmaller() {
+    setFontSize(f_.List1.FontSize - 2);
+}
+void ListEditing::fontDefault() {
+    setFontSize(DefaultFontSize);
+}
+
+void ListEditing::reportFull(int leftOut) {
+    f_.platform.messages.show(QString::fromUtf8("目录表最多只能容纳 %1 首，另有 %2 首未能加入。")
+                                  .arg(ListBox::MaxCount)
+                                  .arg(leftOut),
+                              QString::fromUtf8("星鲸声海--提示"), MsgButtons::Ok,
+                              MsgIcon::Exclamation);
+}
+
+int ListEditing::append(const QStringList& paths) {
+    const int added = f_.List1.AddItems(paths);
+    if (added < paths.size()) reportFull(static_cast<int>(paths.size()) - added);
+    return added;
+}
+
+bool ListEditing::insertAtTop(const QString& path) {
+    if (f_.List1.ListCount() >= ListBox::MaxCount) {
+        reportFull(1);
+        return false;
+    }
+    f_.List1.AddItem(path, 0);
+    return true;
+}
+
+} // namespace xj

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+
+namespace xj {
+
+class Form2;
+
+// What the user does to the playlist directly: feedback on a click, its keys, deleting,
+// removing duplicates, clearing, the font size; and adding entries within the list's limit.
+class ListEditing {
+public:
+    static constexpr double DefaultFontSize = 11;
+    static constexpr double MinFontSize = 6;
+    static constexpr double MaxFontSize = 48;
+
+    explicit ListEditing(Form2& f) : f_(f) {}
+
+    void highlightFeedback();
+    void keyDown(int keyCode);
+    void deleteSelected();
+    void removeDuplicates();
+    void clear();
+    void fontLarger();
+    void fontSmaller();
+    void fontDefault();
+
+    // Adds entries at their sorted places; what does not fit under the limit is reported and
+    // left out. Returns how many were added.
+    int append(const QStringList& paths);
+    // Inserts one entry at the top; false (reported) when the list is full.
+    bool insertAtTop(const QString& path);
+
+private:
+    void reportFull(int leftOut);
+    void setFontSize(double points);
+    Form2& f_;
+};
+
+} // namespace xj

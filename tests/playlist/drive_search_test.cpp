@@ -1,0 +1,135 @@
+#include "support/folder_tree.h"
+#include "support/panel_fixture.h"
+
+#include <QProcess>
+
+namespace xj::test {
+namespace {
+
+class DriveSearchTest : public PanelTest {
+protected:
+    // The drive list: c: stands for the tree, a: for a folder that is not there.
+    Form2& startOn(const QString& letter = "d:") {
+        fake.drives.drives = {{letter + " [tree]", tree.root()},
+                              {"a: [floppy]", tree.path("no-such-drive/")}};
+        fake.drives.current = tree.root();
+        fake.writeFile("xjge.txt", "");
+        return start();
+    }
+    QString question(const QString& drive, const QString& type) {
+        return QString::fromUtf8("你确定要搜索 ") + drive + QString::fromUtf8(" 盘的 ") + type +
+               QString::fromUtf8(" 吗？按确定搜索，按取消退出。");
+    }
+    FolderTree tree;
+};
+
+TEST_F(DriveSearchTest, FindsTheTypeBreadthFirstAndWritesTheResultLabels) {
+    tree.file("a.mp3");
+    tree.file("B.MP3");
+    tree.file("note.txt");
+    tree.file("sub/c.mp3");
+    tree.file("sub/deep/d.mp3");
+    tree.file(".hidden/e.mp3");
+    tree.file("sub/.f.mp3");
+    Form2& f = startOn();
+    f.Command1_Click();
+    EXPECT_EQ(fake.messages.shown.at(0).text, question("D:", QString::fromUtf8("MP3文件")));
+    EXPECT_EQ(entries(), QStringList({tree.path("a.mp3"), tree.path("B.MP3"),
+                                      tree.path("sub/c.mp3"), tree.path("sub/deep/d.mp3")}));
+    EXPECT_EQ(f.Label3.Caption, QString::fromUtf8("找到 4首MP3文件"));
+    EXPECT_EQ(f.Label2.Caption, QString::fromUtf8(" 4 个文件"));
+    EXPECT_TRUE(f.wenjianming);
+    EXPECT_EQ(fake.progress.folders, QStringList({tree.path("sub"), tree.path("sub/deep")}));
+
+    // Searching twice adds every file twice.
+    f.MNUCA.Click();
+    EXPECT_EQ(f.List1.ListCount(), 8);
+    EXPECT_EQ(f.Label3.Caption, QString::fromUtf8("找到 4首MP3文件"));
+    EXPECT_EQ(f.Label2.Caption, QString::fromUtf8(" 8 个文件"));
+}
+
+TEST_F(DriveSearchTest, NoChangesNothingAndATypedPatternIsUsed) {
+    tree.file("x.wav");
+    tree.file("y.mp3");
+    Form2& f = startOn();
+    fake.messages.answers = {MsgResult::No};
+    f.Command1_Click();
+    EXPECT_EQ(f.List1.ListCount(), 0);
+    EXPECT_FALSE(f.wenjianming);
+    EXPECT_EQ(f.Label3.Caption, QString::fromUtf8("尚未搜索"));
+
+    f.Combo1.Text = "*.wav";
+    f.Combo1_KeyDown(13);
+    EXPECT_EQ(entries(), QStringList({tree.path("x.wav")}));
+    // Text that is neither a label nor a pattern searches with the last pattern.
+    f.Combo1.Text = "wav";
+    f.Command1_Click();
+    EXPECT_EQ(f.List1.ListCount(), 2);
+    EXPECT_EQ(f.File1.Pattern, "*.wav");
+}
+
+TEST_F(DriveSearchTest, DriveThatIsNotReadySaysSoAndKeepsTheResultLine) {
+    Form2& f = startOn();
+    f.Drive1.Drive = "a: [floppy]";
+    f.Command1_Click();
+    EXPECT_EQ(f.Label2.Caption, QString::fromUtf8("驱动器 A: [FLOPPY] 未准备好！"));
+    EXPECT_EQ(f.Label3.Caption, QString::fromUtf8("尚未搜索"));
+    EXPECT_TRUE(f.wenjianming);
+}
+
+TEST_F(DriveSearchTest, SystemDriveWalkEndsAfter701QueuedFolders) {
+    for (int i = 0; i < 703; ++i)
+        tree.file(QStringLiteral("f%1/x.mp3").arg(i, 4, 10, QChar('0')));
+    Form2& f = startOn("c:");
+    f.Command1_Click();
+    EXPECT_EQ(f.List1.ListCount(), 701);
+    EXPECT_EQ(f.Label3.Caption, QString::fromUtf8("找到 701首MP3文件"));
+    EXPECT_EQ(f.Label2.Caption, QString::fromUtf8(" 701 个文件"));
+}
+
+TEST_F(DriveSearchTest, CancelKeepsWhatWasFoundAndWritesTheLabels) {
+    for (int i = 0; i < 5; ++i)
+        tree.file(QStringLiteral("f%1/x.mp3").arg(i));
+    Form2& f = startOn();
+    fake.progress.cancelAfter = 3;
+    f.Command1_Click();
+    EXPECT_EQ(f.List1.ListCount(), 2);
+    EXPECT_EQ(f.Label3.Caption, QString::fromUtf8("找到 2首MP3文件"));
+    EXPECT_EQ(fake.progress.begun, 1);
+    EXPECT_EQ(fake.progress.ended, 1);
+}
+
+TEST_F(DriveSearchTest, LinksAreNotFollowed) {
+    tree.file("real/a.mp3");
+    QFile::link(tree.path("real"), tree.path("link"));
+    QFile::link(tree.path("real/a.mp3"), tree.path("b.mp3"));
+    Form2& f = startOn();
+    f.Command1_Click();
+    EXPECT_EQ(entries(), QStringList({tree.path("real/a.mp3")}));
+}
+
+// On a tree no test wrote, the search finds what find counts under the same rules: hidden
+// names left out, links not followed, case ignored.
+TEST_F(DriveSearchTest, CountsWhatFindCountsOnASystemTree) {
+    const QString root = "/usr/share/";
+    fake.drives.drives = {{"e: [share]", root}};
+    fake.drives.current = root;
+    fake.writeFile("xjge.txt", "");
+    int total = 0;
+    for (const QString mask : {"*.wav", "*.png", "*.gz"}) {
+        QProcess find;
+        find.start("sh", {"-c", "find /usr/share -name '.*' -prune -o -type f -iname '" + mask +
+                                    "' -print | wc -l"});
+        ASSERT_TRUE(find.waitForFinished(120000));
+        const int expected = find.readAllStandardOutput().trimmed().toInt();
+        Form2& f = start();
+        f.Combo1.Text = mask;
+        f.Command1_Click();
+        EXPECT_EQ(f.List1.ListCount(), std::min(expected, ListBox::MaxCount)) << mask.toStdString();
+        total += expected;
+    }
+    EXPECT_GT(total, 0);
+}
+
+} // namespace
+} // namespace xj::test
