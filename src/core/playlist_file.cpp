@@ -28,13 +28,15 @@ std::optional<QStringList> PlaylistFile::open() {
 }
 
 void PlaylistFile::fill(const std::optional<QStringList>& lines) {
+    QStringList entries;
     if (!lines) {
         for (const char* welcome : kWelcome)
-            f_.List1.AddItem(QString::fromUtf8(welcome));
-        return;
+            entries << QString::fromUtf8(welcome);
+    } else {
+        for (const QString& line : *lines)
+            if (!line.isEmpty()) entries << line;
     }
-    for (const QString& line : *lines)
-        if (!line.isEmpty()) f_.List1.AddItem(line);
+    f_.listEditing.append(entries);
 }
 
 void PlaylistFile::store() {
