@@ -16,7 +16,9 @@ void greenOnBlack(Control& c) {
 
 Form4::Form4(Form2& panel) : Window("Form4"), panel_(panel) {
     Caption = QString::fromUtf8("星鲸超级声海--打开文件");
-    setDesignSize(5820, 3735 + 375);
+    Left = 2880;
+    Top = 2160;
+    setDesignSize(5820, 3735);
     Combo1.Text = QString::fromUtf8("星鲸媒体文件");
     Combo1.ToolTipText =
         QString::fromUtf8("指定搜索文件的类型，可从下拉列表中选择，也可手工输入，格式为 *.扩展名");

@@ -19,13 +19,28 @@ install_program() {
   cp "$BIN" "$WORK/xingjing"
   mkdir -p "$WORK/run" && chmod 700 "$WORK/run"
   export XDG_RUNTIME_DIR="$WORK/run"
-  # Sound goes to a file through ALSA, so playback can be heard by reading it.
-  cat > "$WORK/asound.conf" <<CONF
-pcm.!default { type file; slave.pcm "sink"; file "$WORK/sound.raw"; format "raw" }
-pcm.sink { type null }
-CONF
-  export ALSA_CONFIG_PATH="$WORK/asound.conf"
-  export PULSE_SERVER="unix:$WORK/no-pulse-here"
+  export HOME="$WORK/home"
+  mkdir -p "$HOME"
+}
+
+# A sound server of our own with a sink that keeps real time; what reaches it is recorded into
+# $WORK/sound.raw (16-bit stereo, 44.1 kHz).
+start_sound_server() {
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
+    -L "module-null-sink sink_name=out" \
+    -L "module-native-protocol-unix socket=$WORK/pulse auth-anonymous=1" \
+    --log-target=file:"$WORK/pulse.log" &
+  PIDS+=($!)
+  export PULSE_SERVER="unix:$WORK/pulse"
+  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  pactl info >/dev/null 2>&1 || fail "the sound server did not start"
+  parec -d out.monitor --format=s16le --rate=44100 --channels=2 > "$WORK/sound.raw" &
+  PIDS+=($!)
+}
+
+# Bytes of sound that are not silence among the last $1 bytes recorded.
+recent_sound() {
+  tail -c "$1" "$WORK/sound.raw" | tr -d '\0' | wc -c
 }
 
 start_display() {
@@ -38,7 +53,7 @@ start_display() {
 
 # Prints the id of the first window whose name matches the pattern, waiting up to $2 seconds.
 wait_window() {
-  local pattern="$1" seconds="${2:-20}" id=""
+  local pattern="$1" seconds="${2:-30}" id=""
   for _ in $(seq $((seconds * 10))); do
     id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
@@ -47,12 +62,13 @@ wait_window() {
   return 1
 }
 
-# Waits up to $2 seconds for a process to end; prints its exit code.
+# Waits up to $2 seconds for a child process to end; its exit code goes into EXIT_CODE.
 wait_exit() {
   local pid="$1" seconds="${2:-10}"
   for _ in $(seq $((seconds * 10))); do
     if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid" && echo 0 || echo $?
+      EXIT_CODE=0
+      wait "$pid" || EXIT_CODE=$?
       return 0
     fi
     sleep 0.1
@@ -60,13 +76,45 @@ wait_exit() {
   return 1
 }
 
-press() {
-  local id="$1" key="$2"
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool key --window "$id" "$key"
+# A window manager, for closing windows as a person does.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "no window manager"
 }
 
-# Asks a window to close, as a window manager's close button does.
+# Types a key into a window: it takes the focus first, then the key goes as a person's would.
+press() {
+  local id="$1" key="$2"
+  xdotool windowfocus --sync "$id"
+  xdotool key "$key"
+}
+
+# Asks a window to close, as the window manager's close button does.
 close_window() {
-  xdotool windowclose "$1"
+  wmctrl -i -c "$1"
+}
+
+# The panel's client area ends at the window's bottom; its height is fixed by the panel's size
+# in twips (less the title and menu bar allowances), so controls can be found from there.
+# Prints "x y" of a point given in twips from the client area's top left.
+panel_point() {
+  local id="$1" left="$2" top="$3" height_twips="${4:-2325}" info x y h
+  info=$(xwininfo -id "$id")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+  local client_h=$(( (height_twips - 375 - 285) / 15 ))
+  echo "$(( x + left / 15 )) $(( y + h - client_h + top / 15 ))"
+}
+
+# Prints the distinct captions a window shows over $2 seconds, one a line, in order.
+watch_captions() {
+  local id="$1" seconds="$2" last="" name
+  for _ in $(seq $((seconds * 5))); do
+    name=$(xdotool getwindowname "$id" 2>/dev/null || true)
+    if [ -n "$name" ] && [ "$name" != "$last" ]; then echo "$name"; last="$name"; fi
+    sleep 0.2
+  done
 }

@@ -1,0 +1,251 @@
+#include "desktop/control_widgets.h"
+
+#include "core/form2.h"
+#include "desktop/artwork.h"
+#include "desktop/control_events.h"
+#include "desktop/folder_list_widget.h"
+#include "desktop/front_end.h"
+#include "desktop/geometry.h"
+#include "desktop/list_box_widget.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace xj {
+
+void ClickableLabel::mousePressEvent(QMouseEvent* e) {
+    pressed_ = e->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(e);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(e);
+    if (click) emit clicked();
+}
+
+namespace {
+
+QColor qcolor(const Color& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+void setColours(QWidget* w, const Control& c, std::initializer_list<QPalette::ColorRole> fore,
+                std::initializer_list<QPalette::ColorRole> back) {
+    QPalette pal = w->palette();
+    const QColor fg = qcolor(c.ForeColor), bg = qcolor(c.BackColor);
+    bool changed = false;
+    for (auto role : fore)
+        if (pal.color(role) != fg) pal.setColor(role, fg), changed = true;
+    for (auto role : back)
+        if (pal.color(role) != bg) pal.setColor(role, bg), changed = true;
+    if (changed) w->setPalette(pal);
+}
+
+QWidget* createButton(CommandButton& b, const QString& window, const ControlEvents& events,
+                      FrontEnd& front, QWidget* parent) {
+    QAbstractButton* button;
+    if (b.Picture) {
+        auto* tool = new QToolButton(parent);
+        tool->setIcon(artwork::buttonIcon(window, b.Name));
+        button = tool;
+    } else {
+        button = new QPushButton(parent);
+    }
+    const auto& handler = events.click;
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [&front, &handler] { forwardEvent(front, handler); });
+    return button;
+}
+
+// Writes the user's text into the control, then runs the handler (if any).
+void forwardText(FrontEnd& front, QString& text, const QString& value,
+                 const ControlEvents::Plain& handler) {
+    Form2& form = front.form();
+    front.forward([&] {
+        text = value;
+        if (handler) handler(form);
+    });
+}
+
+QWidget* createCombo(ComboBox& combo, const ControlEvents& events, FrontEnd& front,
+                     QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // The model holds the text: no completion of its own.
+    box->setCompleter(nullptr);
+    // Typing is a change, choosing from the list a click.
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box,
+                     [&front, &combo, &events](const QString& text) {
+                         if (!front.syncing()) forwardText(front, combo.Text, text, events.change);
+                     });
+    QObject::connect(box, &QComboBox::activated, box, [&front, &combo, &events, box](int index) {
+        if (!front.syncing()) forwardText(front, combo.Text, box->itemText(index), events.click);
+    });
+    return box;
+}
+
+QWidget* createDriveList(DriveListBox& drive, const ControlEvents& events, FrontEnd& front,
+                         QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    QObject::connect(box, &QComboBox::currentTextChanged, box,
+                     [&front, &drive, &events](const QString& text) {
+                         if (!front.syncing() && text != drive.Drive)
+                             forwardText(front, drive.Drive, text, events.change);
+                     });
+    return box;
+}
+
+QWidget* createFileList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    // A preview: nothing to choose in it.
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QWidget* createScrollBar(HScrollBar& bar, const ControlEvents& events, FrontEnd& front,
+                         QWidget* parent) {
+    auto* scroll = new QScrollBar(Qt::Horizontal, parent);
+    const auto& handler = events.change;
+    QObject::connect(scroll, &QScrollBar::valueChanged, scroll,
+                     [&front, &bar, &handler](int value) {
+                         if (front.syncing() || value == bar.Value) return;
+                         Form2& form = front.form();
+                         front.forward([&] {
+                             bar.Value = value;
+                             if (handler) handler(form);
+                         });
+                     });
+    return scroll;
+}
+
+} // namespace
+
+QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front, QWidget* parent) {
+    const ControlEvents& events = controlEvents(window, c.Name);
+    QWidget* w;
+    QWidget* mouseArea = nullptr;
+    if (auto* b = dynamic_cast<CommandButton*>(&c)) {
+        w = createButton(*b, window, events, front, parent);
+    } else if (dynamic_cast<Label*>(&c)) {
+        auto* label = new ClickableLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAutoFillBackground(true);
+        QObject::connect(label, &ClickableLabel::clicked, label,
+                         [&front, &events] { forwardEvent(front, events.click); });
+        w = label;
+    } else if (auto* list = dynamic_cast<ListBox*>(&c)) {
+        auto* view = new ListBoxWidget(*list, events, front, parent);
+        mouseArea = view->viewport();
+        w = view;
+    } else if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
+        w = createCombo(*combo, events, front, parent);
+    } else if (auto* drive = dynamic_cast<DriveListBox*>(&c)) {
+        w = createDriveList(*drive, events, front, parent);
+    } else if (auto* folders = dynamic_cast<DirListBox*>(&c)) {
+        w = new FolderListWidget(*folders, events, front, parent);
+    } else if (dynamic_cast<FileListBox*>(&c)) {
+        w = createFileList(parent);
+    } else if (auto* bar = dynamic_cast<HScrollBar*>(&c)) {
+        w = createScrollBar(*bar, events, front, parent);
+    } else {
+        w = new QWidget(parent);
+    }
+    w->setObjectName(c.Name);
+    new EventForwarder(front, events, w, mouseArea ? mouseArea : w);
+    mirrorControl(c, w);
+    return w;
+}
+
+namespace {
+
+void setListItems(QListWidget* list, const QStringList& items) {
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = list->item(i)->text() == items[i];
+    if (same) return;
+    list->clear();
+    list->addItems(items);
+}
+
+void setComboItems(QComboBox* box, const QStringList& items) {
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown << box->itemText(i);
+    if (shown == items) return;
+    const QString text = box->currentText();
+    box->clear();
+    box->addItems(items);
+    if (box->isEditable()) box->setEditText(text);
+}
+
+} // namespace
+
+void mirrorControl(const Control& c, QWidget* w) {
+    const QRect r = geometry::controlRect(c);
+    if (w->geometry() != r) w->setGeometry(r);
+    if (w->isEnabled() != c.Enabled) w->setEnabled(c.Enabled);
+    if (w->toolTip() != c.ToolTipText) w->setToolTip(c.ToolTipText);
+
+    QString name = c.Caption;
+    if (auto* b = dynamic_cast<const CommandButton*>(&c)) {
+        if (b->Picture) {
+            name = c.ToolTipText;
+            const int side = std::max(1, std::min(r.width(), r.height()) - 4);
+            auto* tool = static_cast<QToolButton*>(w);
+            if (tool->iconSize() != QSize(side, side)) tool->setIconSize(QSize(side, side));
+        } else {
+            auto* push = static_cast<QPushButton*>(w);
+            if (push->text() != c.Caption) push->setText(c.Caption);
+        }
+    } else if (dynamic_cast<const Label*>(&c)) {
+        auto* label = static_cast<QLabel*>(w);
+        if (label->text() != c.Caption) label->setText(c.Caption);
+        setColours(w, c, {QPalette::WindowText}, {QPalette::Window});
+    } else if (dynamic_cast<const ListBox*>(&c)) {
+        static_cast<ListBoxWidget*>(w)->mirror();
+        setColours(w, c, {QPalette::Text}, {QPalette::Base});
+    } else if (auto* combo = dynamic_cast<const ComboBox*>(&c)) {
+        auto* box = static_cast<QComboBox*>(w);
+        setComboItems(box, QStringList(combo->items.begin(), combo->items.end()));
+        if (box->currentText() != combo->Text) box->setEditText(combo->Text);
+        setColours(w, c, {QPalette::Text, QPalette::ButtonText},
+                   {QPalette::Base, QPalette::Button});
+    } else if (auto* drive = dynamic_cast<const DriveListBox*>(&c)) {
+        auto* box = static_cast<QComboBox*>(w);
+        QStringList texts;
+        for (const DriveInfo& d : drive->drives)
+            texts << d.text;
+        setComboItems(box, texts);
+        const int current = texts.indexOf(drive->Drive);
+        if (box->currentIndex() != current) box->setCurrentIndex(current);
+        setColours(w, c, {QPalette::Text, QPalette::ButtonText},
+                   {QPalette::Base, QPalette::Button});
+    } else if (dynamic_cast<const DirListBox*>(&c)) {
+        static_cast<FolderListWidget*>(w)->mirror();
+        setColours(w, c, {QPalette::Text}, {QPalette::Base});
+    } else if (auto* files = dynamic_cast<const FileListBox*>(&c)) {
+        setListItems(static_cast<QListWidget*>(w), files->names);
+        setColours(w, c, {QPalette::Text}, {QPalette::Base});
+    } else if (auto* bar = dynamic_cast<const HScrollBar*>(&c)) {
+        auto* scroll = static_cast<QScrollBar*>(w);
+        if (scroll->minimum() != bar->Min || scroll->maximum() != bar->Max)
+            scroll->setRange(bar->Min, bar->Max);
+        if (scroll->value() != bar->Value) scroll->setValue(bar->Value);
+    }
+
+    if (w->accessibleName() != name) w->setAccessibleName(name);
+    if (w->accessibleDescription() != c.ToolTipText) w->setAccessibleDescription(c.ToolTipText);
+    // Last, so a widget shown is already in place.
+    if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
+}
+
+} // namespace xj

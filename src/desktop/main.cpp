@@ -1,0 +1,68 @@
+#include "core/form2.h"
+#include "desktop/front_end.h"
+#include "desktop/panel_view.h"
+#include "desktop/qt_platform.h"
+#include "desktop/video_view.h"
+#include "platform/folder_lister.h"
+#include "platform/mpv_engine.h"
+#include "platform/system.h"
+#include "platform/system_drives.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("xingjing"));
+    // The program decides when it ends, not the last window closing.
+    app.setQuitOnLastWindowClosed(false);
+
+    // The interface is Chinese, so Qt's own buttons are too.
+    QTranslator qtChinese;
+    if (qtChinese.load(QStringLiteral("qtbase_zh_CN"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtChinese);
+
+    // After the application object: the engine queues its notifications to this thread. Its
+    // defaults suit the program: audio falls back to null, video goes to the view.
+    xj::MpvEngine engine{xj::MpvOptions()};
+
+    xj::LockFileInstance instance;
+    xj::SystemClock clock;
+    xj::EventLoopExit exit;
+    xj::QtMessageBoxes messages;
+    xj::DesktopShell shell;
+    xj::DesktopFlash flash;
+    xj::QtFileDialog fileDialog;
+    xj::SystemDrives drives;
+    xj::PosixFolderLister folders;
+    xj::QtSearchProgress progress;
+    xj::Platform platform{engine,
+                          messages,
+                          instance,
+                          clock,
+                          shell,
+                          flash,
+                          exit,
+                          fileDialog,
+                          drives,
+                          folders,
+                          progress,
+                          xj::programFolder(QCoreApplication::applicationDirPath()),
+                          xj::shellCommandLine(app.arguments().mid(1))};
+
+    xj::Form2 form(platform);
+    // Declared after the engine, so the views (and the video's render context) go first.
+    xj::FrontEnd front(form,
+                       [&engine](QWidget* parent) { return xj::createVideoView(engine, parent); });
+    messages.setParentWidget(&front.panel());
+    fileDialog.setParentWidget(&front.panel());
+    progress.setParentWidget(&front.panel());
+    flash.setWindows([&front](const xj::Window& w) { return front.widgetOf(w); });
+    flash.setRefresh([&front] { front.sync(); });
+
+    front.start();
+    if (form.ended()) return 0;
+    return app.exec();
+}

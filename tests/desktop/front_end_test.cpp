@@ -1,0 +1,346 @@
+#include "core/form2.h"
+#include "desktop/front_end.h"
+#include "desktop/menu_mirror.h"
+#include "desktop/panel_view.h"
+#include "player/form1.h"
+#include "support/fakes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+namespace xj {
+namespace {
+
+using test::FakePlatform;
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void start(const QByteArray& playlist = {}) {
+        fake.writeFile("xp.txt", "no xp\r\n");
+        if (!playlist.isEmpty()) fake.writeFile("xjge.txt", playlist);
+        form = std::make_unique<Form2>(fake.platform);
+        front = std::make_unique<FrontEnd>(*form);
+        front->start();
+    }
+    PanelView& panel() { return front->panel(); }
+    template <class W = QWidget> W* widget(const char* name) {
+        return panel().findChild<W*>(QString::fromLatin1(name));
+    }
+    void activate() {
+        panel().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&panel()));
+    }
+
+    FakePlatform fake;
+    std::unique_ptr<Form2> form;
+    std::unique_ptr<FrontEnd> front;
+};
+
+// Every menu and item as the user meets it: the menu bar's menus, then the pop-up menu.
+// Flags: D disabled, H hidden.
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    const char* keys = "";
+    const char* flags = "";
+};
+const MenuRow kMenus[] = {
+    {"mnuwen", "文件(&F)"},
+    {"MNUDADAN", "打开单个文件(&R)", "Ctrl+R"},
+    {"MNUDAMU", "打开目录(&O)", "Ctrl+O"},
+    {"M1", "-"},
+    {"mnuwengjianbaochun", "保存改动(&B)"},
+    {"mnbv", "-"},
+    {"MNUCA", "查找(&F)"},
+    {"m2", "-"},
+    {"mnuTui", "退出(&X)"},
+    {"MNUBO2", "播放(&O)"},
+    {"MNUBOFANG2", "播放(&P)"},
+    {"MNUZAN2", "暂停(&S)"},
+    {"m13", "-"},
+    {"MNUSHANG2", "播放上一首(&T)"},
+    {"MNUXIA2", "播放下一首(&C)"},
+    {"M14", "-"},
+    {"MNUZHENG2", "正常速度播放(&G)"},
+    {"MNUKUAI2", "快速播放"},
+    {"MNUJIAKUAI1A2", "加快10% (&F)"},
+    {"MNUJIAKUAI2A2", "加快20%  "},
+    {"MNUMAN2", "慢速播放"},
+    {"MNUJIAN1A2", "减慢播放10%(&M)  "},
+    {"MNUJIAN2A2", "减慢播放20%  "},
+    {"MNUDAO2", "慢速倒播(&X)"},
+    {"M15", "-"},
+    {"MNUYINLIANGJIA", "音量加大(&B)"},
+    {"MNUYINLIANGJIAN", "音量减小(&A)"},
+    {"m31", "-"},
+    {"MNUSUIJI2", "随机播放(&J)"},
+    {"MNUQIE2", "切换循环模式(&H)"},
+    {"M16", "-"},
+    {"MNUHUANDENG", "快放幻灯片(&D)", "", "D"},
+    {"MNUFANGHUANDENGMAN", "慢放幻灯片(&F)", "", "D"},
+    {"mnu17", "-"},
+    {"MNUYINCANG2", "隐藏菜单栏(&Y)"},
+    {"MNUGONG", "工具(&T)"},
+    {"mnuyouxp", "XP系统使用优化"},
+    {"lkj", "-"},
+    {"MNUSAN546", "删除"},
+    {"MNUXUAN", "当前目录选删(&D)"},
+    {"mnusancong2", "删除重复(&c)"},
+    {"MNUQUAN", "当前目录全删(&K)", "Ctrl+U"},
+    {"m6", "-"},
+    {"MNUDIAO", "从目录库调出(&F)"},
+    {"m7", "-"},
+    {"MNUSANSHUO", "窗体闪烁(&S)"},
+    {"MNUMIANBAN", "当前媒体资料(&B)"},
+    {"MNU33", "-"},
+    {"MNUBOFANGKOU1", "切换播放窗口大小(&C)"},
+    {"MNUZHUIXIAOHUA", "最小化所有窗体(&I)"},
+    {"M10", "-"},
+    {"MNUMULUBIAO", "切换目录表工具(&C)"},
+    {"MNUBANG", "帮助(&H)"},
+    {"mnujie", "星鲸超级声海(&D)"},
+    {"MNUBO", "播放", "", "H"},
+    {"MNUBOFANG", "播放(&P)", "Ctrl+P"},
+    {"MNUZAN", "暂停", "Ctrl+W"},
+    {"m3", "-"},
+    {"MNUSHANG", "播放上一首"},
+    {"MNUXIA", "播放下一首"},
+    {"m4", "-"},
+    {"MNUZHENG", "正常速度播放", "Ctrl+Q"},
+    {"MNUKUAI", "快速播放"},
+    {"MNUJIAKUAI1", "加快10%  ", "Ctrl+A"},
+    {"MNUJIAKUAI2", "加快20%  ", "Ctrl+S"},
+    {"MNUMAN", "慢速播放"},
+    {"MNUJIAN1", "减慢播放10%  ", "Ctrl+Z"},
+    {"MNUJIAN2", "减慢播放20% ", "Ctrl+X"},
+    {"MNUDAO", "慢速倒播"},
+    {"MNU1ZHITI", "目录字体大小"},
+    {"MNU1BIANDA", "增大"},
+    {"MNU1JIANXIAO", "减小"},
+    {"MNU1MOREN", "默认大小"},
+    {"m5", "-"},
+    {"MNUSUIJI", "随机播放(&J)"},
+    {"MNUQIE", "切换循环模式"},
+    {"m9", "-"},
+    {"MNUSANC123", "删除"},
+    {"MNUXUAN2", "当前目录选删(&D)"},
+    {"mnusancong", "删除重复(&c)"},
+    {"MNUQUAN2", "当前目录全删(&K)"},
+    {"mn100", "-"},
+    {"MNUYINCANG", "显示菜单栏", "", "D"},
+    {"M19", "-"},
+    {"MNUBANG2", "帮助"},
+};
+
+void collect(QAction* action, std::vector<QAction*>& out) {
+    out.push_back(action);
+    if (QMenu* menu = action->menu())
+        for (QAction* item : menu->actions())
+            collect(item, out);
+}
+
+TEST_F(FrontEndTest, MenusShowEveryItemWithCaptionShortcutAndState) {
+    start();
+    std::vector<QAction*> seen;
+    for (QAction* top : panel().menuBar()->actions())
+        collect(top, seen);
+    collect(panel().menus().menuOf(form->MNUBO)->menuAction(), seen);
+
+    std::map<QString, Menu*> model;
+    for (Menu* m : form->allMenus())
+        model[m->Name] = m;
+    ASSERT_EQ(seen.size(), std::size(kMenus));
+    ASSERT_EQ(seen.size(), model.size());
+    for (size_t i = 0; i < seen.size(); ++i) {
+        const MenuRow& row = kMenus[i];
+        QAction* a = seen[i];
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(a->objectName(), row.name);
+        if (QString::fromUtf8(row.caption) == "-") {
+            EXPECT_TRUE(a->isSeparator());
+        } else {
+            EXPECT_EQ(a->text(), QString::fromUtf8(row.caption));
+            EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), row.keys);
+        }
+        const bool visible = !strchr(row.flags, 'H');
+        EXPECT_EQ(a->isVisible(), visible);
+        if (visible) { // Qt disables hidden actions
+            EXPECT_EQ(a->isEnabled(), !strchr(row.flags, 'D'));
+        }
+        EXPECT_EQ(!a->icon().isNull(), !model[row.name]->Picture.isEmpty());
+    }
+    EXPECT_TRUE(panel().menuBar()->isVisible());
+
+    // Hiding the bar hides its menus and offers the pop-up's item that shows it again.
+    front->forward([&] { form->Command26_Click(); });
+    EXPECT_FALSE(panel().menuBar()->isVisible());
+    EXPECT_TRUE(panel().menus().actionOf(form->MNUYINCANG)->isEnabled());
+    EXPECT_FALSE(panel().menus().actionOf(form->mnuwen)->isVisible());
+}
+
+TEST_F(FrontEndTest, WidgetsCarryTheControlsTextsAndNames) {
+    start("b\r\na\r\nc\r\n");
+    for (Control* c : form->controls()) {
+        SCOPED_TRACE(c->Name.toStdString());
+        QWidget* w = widget(c->Name.toLatin1().constData());
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->isVisible(), c->Visible);
+        EXPECT_EQ(w->toolTip(), c->ToolTipText);
+        EXPECT_EQ(w->accessibleDescription(), c->ToolTipText);
+        auto* button = dynamic_cast<CommandButton*>(c);
+        if (button && button->Picture) {
+            auto* tool = qobject_cast<QToolButton*>(w);
+            ASSERT_NE(tool, nullptr);
+            EXPECT_FALSE(tool->icon().isNull());
+            EXPECT_EQ(w->accessibleName(), c->ToolTipText);
+        } else {
+            EXPECT_EQ(w->accessibleName(), c->Caption);
+        }
+        if (button && !button->Picture) {
+            EXPECT_EQ(qobject_cast<QPushButton*>(w)->text(), c->Caption);
+        }
+        if (dynamic_cast<Label*>(c)) {
+            EXPECT_EQ(qobject_cast<QLabel*>(w)->text(), c->Caption);
+        }
+    }
+    EXPECT_EQ(widget<QLabel>("Label2")->text(), QString::fromUtf8("目录总歌曲为 3首"));
+    EXPECT_EQ(panel().windowTitle(), form->Caption);
+    EXPECT_EQ(widget<QComboBox>("Combo1")->count(), 14);
+    EXPECT_EQ(widget<QComboBox>("Combo1")->currentText(), form->Combo1.Text);
+
+    auto* list = widget<QListWidget>("List1");
+    ASSERT_EQ(list->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(list->item(i)->text(), form->List1.List(i));
+    EXPECT_EQ(list->font().family(), "WenQuanYi Micro Hei");
+}
+
+TEST_F(FrontEndTest, ListSelectionGoesBothWaysAndRightPressPopsUpTheMenu) {
+    start("a\r\nb\r\nc\r\nd\r\n");
+    activate();
+    auto* list = widget<QListWidget>("List1");
+    auto at = [list](int row) { return list->visualItemRect(list->item(row)).center(); };
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at(2));
+    EXPECT_TRUE(form->List1.Selected(0));
+    EXPECT_FALSE(form->List1.Selected(1));
+    EXPECT_TRUE(form->List1.Selected(2));
+    EXPECT_EQ(form->List1.ListIndex(), 2);
+
+    // A change in the model reaches the widget at the next sync.
+    front->forward([&] {
+        form->List1.setSelected(2, false);
+        form->List1.setSelected(3, true);
+    });
+    EXPECT_TRUE(list->item(0)->isSelected());
+    EXPECT_FALSE(list->item(2)->isSelected());
+    EXPECT_TRUE(list->item(3)->isSelected());
+    EXPECT_EQ(list->currentRow(), 3);
+
+    QMenu* popup = panel().menus().menuOf(form->MNUBO);
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, at(1));
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_FALSE(form->List1.Selected(1));
+    EXPECT_FALSE(list->item(1)->isSelected());
+    popup->hide();
+}
+
+TEST_F(FrontEndTest, ShortcutsFireWhileTheMenuBarIsHidden) {
+    start();
+    front->forward([&] { form->Command26_Click(); });
+    ASSERT_FALSE(panel().menuBar()->isVisible());
+    activate();
+    int opened = 0, faster = 0, slower = 0;
+    form->MNUDADAN.onClick = [&] { ++opened; };    // a menu-bar item
+    form->MNUJIAKUAI1.onClick = [&] { ++faster; }; // a pop-up item
+    form->MNUJIAN1.onClick = [&] { ++slower; };
+    QTest::keyClick(&panel(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(opened, 1);
+    QTest::keyClick(&panel(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(faster, 1);
+
+    // The menus' keys come before the edit box's own (select all, undo).
+    QLineEdit* edit = widget<QComboBox>("Combo1")->lineEdit();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(faster, 2);
+    EXPECT_EQ(slower, 1);
+}
+
+TEST_F(FrontEndTest, UserResizeAndAClickOnAStatusLabelReachTheModel) {
+    start();
+    // Taller than the least height, so hiding the menu bar can shrink the window.
+    const int startHeight = form->Height();
+    panel().resize(panel().width(), panel().height() + 40);
+    EXPECT_EQ(form->Height(), startHeight + 40 * 15);
+    EXPECT_EQ(form->List1.Height, form->Height() - form->fixedheight - 285);
+
+    const int height = form->Height();
+    const QSize client = panel().client()->size();
+    QTest::mouseClick(widget("Label2"), Qt::LeftButton);
+    EXPECT_EQ(form->Height(), height - 285);
+    EXPECT_FALSE(panel().menuBar()->isVisible());
+    // The window lost the bar; the controls' area kept its size.
+    EXPECT_EQ(panel().client()->size(), client);
+    QTest::mouseClick(widget("Label2"), Qt::LeftButton);
+    EXPECT_EQ(form->Height(), height);
+    EXPECT_TRUE(panel().menuBar()->isVisible());
+}
+
+TEST_F(FrontEndTest, PlayerWindowFollowsTheModelAndClosingUnloadsIt) {
+    start();
+    EXPECT_FALSE(front->player().isVisible());
+    // The first toggle minimises it away, the second brings it back.
+    front->forward([&] { form->Command17_Click(); });
+    front->forward([&] { form->Command17_Click(); });
+    ASSERT_NE(form->form1IfLoaded(), nullptr);
+    EXPECT_TRUE(front->player().isVisible());
+    EXPECT_EQ(front->player().windowTitle(), form->form1IfLoaded()->Caption);
+
+    front->player().close();
+    EXPECT_EQ(form->form1IfLoaded(), nullptr);
+    EXPECT_TRUE(fake.engine.calls.contains("close"));
+    EXPECT_FALSE(front->player().isVisible());
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_FALSE(form->ended());
+}
+
+TEST_F(FrontEndTest, ClosingThePanelRunsItsUnload) {
+    start();
+    form->wenjianming = true;
+    fake.messages.answers.push_back(MsgResult::No);
+    panel().close();
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(form->ended());
+    EXPECT_EQ(fake.exit.ends, 1);
+    EXPECT_FALSE(panel().isVisible());
+    EXPECT_FALSE(front->player().isVisible());
+}
+
+TEST_F(FrontEndTest, ModelTimersTickThroughQtUntilDisabled) {
+    start();
+    int ticks = 0;
+    form->Timer3.onTimer = [&] { ++ticks; };
+    front->forward([&] { form->Timer3.setEnabled(true); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 10000));
+    front->forward([&] { form->Timer3.setEnabled(false); });
+    const int stopped = ticks;
+    QTest::qWait(300);
+    EXPECT_EQ(ticks, stopped);
+}
+
+} // namespace
+} // namespace xj

@@ -1,0 +1,121 @@
+#include "desktop/video_view.h"
+#include "platform/mpv_engine.h"
+#include "support/media_files.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace xj {
+namespace {
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
+    return QTest::qWaitFor(done, timeoutMs);
+}
+
+// Pixels clearly brighter than black in what the view shows.
+int litPixels(QWidget& view) {
+    const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 40) ++lit;
+    return lit;
+}
+
+MpvOptions quietOptions(const QString& videoOutput) {
+    MpvOptions options;
+    options.audioOutput = "null";
+    options.videoOutput = videoOutput;
+    options.loadTimeoutMs = 10000;
+    return options;
+}
+
+class VideoViewTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    std::unique_ptr<VideoView> shownView(MpvEngine& engine) {
+        std::unique_ptr<VideoView> view(createVideoView(engine));
+        view->resize(160, 120);
+        view->show();
+        return view;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(VideoViewTest, TheViewShowsTheVideoOnBlack) {
+    MpvEngine engine(quietOptions("libmpv"));
+    auto view = shownView(engine);
+    // Offscreen there is no OpenGL; under a display (xvfb-run) the same tests drive the GL view.
+    EXPECT_EQ(view->usesOpenGL(), QGuiApplication::platformName() != "offscreen");
+    EXPECT_EQ(litPixels(*view), 0);
+
+    engine.setFileName(test::makeVideo(dir_.path(), "clip.avi", 5.0));
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+
+    engine.close();
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) == 0; }));
+
+    engine.setFileName(test::makePicture(dir_.path(), "pattern.png"));
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+}
+
+TEST_F(VideoViewTest, AFileOpenedBeforeTheViewReachesItOnceTheViewExists) {
+    MpvEngine engine(quietOptions("libmpv,null"));
+    // No sound: without the null fallback it could not even open.
+    engine.setFileName(test::makeVideo(dir_.path(), "silent.avi", 5.0, false));
+    EXPECT_TRUE(waitUntil([&] { return engine.position() > 0.2; }));
+
+    auto view = shownView(engine);
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+}
+
+TEST_F(VideoViewTest, EitherTheViewOrTheEngineMayGoFirst) {
+    auto engine = std::make_unique<MpvEngine>(quietOptions("libmpv,null"));
+    auto view = shownView(*engine);
+    engine->setFileName(test::makeVideo(dir_.path(), "clip.avi", 5.0));
+    ASSERT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+
+    engine.reset();
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) == 0; }));
+
+    // The usual order: the window and its view go, the engine plays on without them.
+    engine = std::make_unique<MpvEngine>(quietOptions("libmpv,null"));
+    view = shownView(*engine);
+    engine->setFileName(test::makeVideo(dir_.path(), "clip.mpg", 5.0));
+    ASSERT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+    view.reset();
+    const double before = engine->position();
+    EXPECT_TRUE(waitUntil([&] { return engine->position() > before + 0.2; }));
+}
+
+TEST_F(VideoViewTest, MousePressesArriveAsButtonShiftAndTwips) {
+    MpvEngine engine(quietOptions("null"));
+    auto view = shownView(engine);
+    QSignalSpy presses(view.get(), &VideoView::mousePressed);
+
+    QTest::mousePress(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QTest::mousePress(view.get(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
+                      QPoint(3, 4));
+    QTest::mousePress(view.get(), Qt::MiddleButton, Qt::AltModifier, QPoint(0, 119));
+
+    ASSERT_EQ(presses.count(), 3);
+    const QList<QVariant> left{1, 0, 150, 300};
+    const QList<QVariant> right{2, 3, 45, 60};
+    const QList<QVariant> middle{4, 4, 0, 1785};
+    EXPECT_EQ(presses.at(0), left);
+    EXPECT_EQ(presses.at(1), right);
+    EXPECT_EQ(presses.at(2), middle);
+}
+
+} // namespace
+} // namespace xj
