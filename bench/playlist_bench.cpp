@@ -42,6 +42,20 @@ double seconds(Clock::time_point from) {
     return std::chrono::duration<double>(Clock::now() - from).count();
 }
 
+// A started panel on fakes, with an empty playlist; `prepare` sets the fakes up first.
+struct Panel {
+    template <class Prepare = void (*)(xj::test::FakePlatform&)>
+    explicit Panel(Prepare prepare = [](xj::test::FakePlatform&) {}) {
+        fake.writeFile("xjge.txt", "");
+        fake.writeFile("xp.txt", "no xp\r\n");
+        prepare(fake);
+        form = std::make_unique<xj::Form2>(fake.platform);
+        form->start();
+    }
+    xj::test::FakePlatform fake;
+    std::unique_ptr<xj::Form2> form;
+};
+
 double runFind(const QString& root) {
     const auto start = Clock::now();
     QProcess find;
@@ -59,13 +73,11 @@ void DriveSearch(benchmark::State& state) {
     int found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        xj::test::FakePlatform fake;
-        fake.drives.drives = {{"d: [bench]", root}};
-        fake.drives.current = root;
-        fake.writeFile("xjge.txt", "");
-        fake.writeFile("xp.txt", "no xp\r\n");
-        xj::Form2 form(fake.platform);
-        form.start();
+        Panel panel([&root](xj::test::FakePlatform& fake) {
+            fake.drives.drives = {{"d: [bench]", root}};
+            fake.drives.current = root;
+        });
+        xj::Form2& form = *panel.form;
         form.Combo1.Text = "*.mp3;*.wav";
         theirs += runFind(root);
         state.ResumeTiming();
@@ -92,11 +104,8 @@ void RemoveDuplicates(benchmark::State& state) {
     const QStringList paths = manyPaths(xj::ListBox::MaxCount);
     for (auto _ : state) {
         state.PauseTiming();
-        xj::test::FakePlatform fake;
-        fake.writeFile("xjge.txt", "");
-        fake.writeFile("xp.txt", "no xp\r\n");
-        xj::Form2 form(fake.platform);
-        form.start();
+        Panel panel;
+        xj::Form2& form = *panel.form;
         form.List1.AddItems(paths);
         state.ResumeTiming();
         form.mnusancong.Click();
@@ -111,12 +120,9 @@ void LoadPlaylistFile(benchmark::State& state) {
         lines += p.toUtf8() + "\r\n";
     for (auto _ : state) {
         state.PauseTiming();
-        xj::test::FakePlatform fake;
-        fake.writeFile("xjge.txt", "");
-        fake.writeFile("xp.txt", "no xp\r\n");
-        xj::Form2 form(fake.platform);
-        form.start();
-        fake.writeFile("xjge.txt", lines);
+        Panel panel;
+        xj::Form2& form = *panel.form;
+        panel.fake.writeFile("xjge.txt", lines);
         state.ResumeTiming();
         form.Command15_Click();
         benchmark::DoNotOptimize(form.List1.ListCount());

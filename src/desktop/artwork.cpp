@@ -45,66 +45,66 @@ QIcon themed(const char* name, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QString::fromLatin1(name), standard(fallback));
 }
 
-// A magnifying glass, for the search (the "telescope").
-QIcon drawnSearch() {
+// A 32 x 32 icon drawn by `draw` on a transparent ground.
+template <class Draw> QIcon drawnIcon(Draw draw) {
     QPixmap pm(32, 32);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 4));
-    p.setBrush(QColor(170, 210, 240));
-    p.drawEllipse(QRectF(4, 4, 17, 17));
-    p.setPen(QPen(QColor(90, 60, 20), 6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(20, 20), QPointF(28, 28));
+    draw(p);
+    p.end();
     return QIcon(pm);
+}
+
+// A magnifying glass, for the search (the "telescope").
+QIcon drawnSearch() {
+    return drawnIcon([](QPainter& p) {
+        p.setPen(QPen(QColor(40, 40, 40), 4));
+        p.setBrush(QColor(170, 210, 240));
+        p.drawEllipse(QRectF(4, 4, 17, 17));
+        p.setPen(QPen(QColor(90, 60, 20), 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(20, 20), QPointF(28, 28));
+    });
 }
 
 // A tool box, for the playlist tools.
 QIcon drawnTools() {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 20, 10), 2));
-    p.setBrush(QColor(200, 50, 30));
-    p.drawRoundedRect(QRectF(3, 12, 26, 16), 2, 2);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(60, 20, 10), 3));
-    p.drawRoundedRect(QRectF(11, 6, 10, 7), 2, 2);
-    p.setPen(QPen(QColor(240, 200, 60), 2));
-    p.drawLine(QPointF(3, 19), QPointF(29, 19));
-    return QIcon(pm);
+    return drawnIcon([](QPainter& p) {
+        p.setPen(QPen(QColor(60, 20, 10), 2));
+        p.setBrush(QColor(200, 50, 30));
+        p.drawRoundedRect(QRectF(3, 12, 26, 16), 2, 2);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(60, 20, 10), 3));
+        p.drawRoundedRect(QRectF(11, 6, 10, 7), 2, 2);
+        p.setPen(QPen(QColor(240, 200, 60), 2));
+        p.drawLine(QPointF(3, 19), QPointF(29, 19));
+    });
 }
 
 // Two arrows chasing round a loop, for the loop modes.
 QIcon drawnRepeat() {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor blue(40, 110, 200);
-    p.setPen(QPen(blue, 3.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(5, 7, 22, 18), 30 * 16, 150 * 16);
-    p.drawArc(QRectF(5, 7, 22, 18), 210 * 16, 150 * 16);
-    p.setPen(Qt::NoPen);
-    p.setBrush(blue);
-    p.drawPolygon(QPolygonF({QPointF(27, 7), QPointF(28, 16), QPointF(20, 12)}));
-    p.drawPolygon(QPolygonF({QPointF(5, 25), QPointF(4, 16), QPointF(12, 20)}));
-    return QIcon(pm);
+    return drawnIcon([](QPainter& p) {
+        const QColor blue(40, 110, 200);
+        p.setPen(QPen(blue, 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(5, 7, 22, 18), 30 * 16, 150 * 16);
+        p.drawArc(QRectF(5, 7, 22, 18), 210 * 16, 150 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(blue);
+        p.drawPolygon(QPolygonF({QPointF(27, 7), QPointF(28, 16), QPointF(20, 12)}));
+        p.drawPolygon(QPolygonF({QPointF(5, 25), QPointF(4, 16), QPointF(12, 20)}));
+    });
 }
 
 // A green plus, for adding to the playlist.
 QIcon drawnAdd() {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(20, 90, 20), 2));
-    p.setBrush(QColor(60, 190, 60));
-    p.drawPolygon(QPolygonF({QPointF(12, 3), QPointF(20, 3), QPointF(20, 12), QPointF(29, 12),
-                             QPointF(29, 20), QPointF(20, 20), QPointF(20, 29), QPointF(12, 29),
-                             QPointF(12, 20), QPointF(3, 20), QPointF(3, 12), QPointF(12, 12)}));
-    return QIcon(pm);
+    return drawnIcon([](QPainter& p) {
+        p.setPen(QPen(QColor(20, 90, 20), 2));
+        p.setBrush(QColor(60, 190, 60));
+        p.drawPolygon(
+            QPolygonF({QPointF(12, 3), QPointF(20, 3), QPointF(20, 12), QPointF(29, 12),
+                       QPointF(29, 20), QPointF(20, 20), QPointF(20, 29), QPointF(12, 29),
+                       QPointF(12, 20), QPointF(3, 20), QPointF(3, 12), QPointF(12, 12)}));
+    });
 }
 
 } // namespace

@@ -42,6 +42,12 @@ public:
     Color BackColor = colors::Black;
 };
 
+// The player's look for lists, boxes and labels: pure green text on black.
+inline void greenOnBlack(Control& c) {
+    c.ForeColor = colors::Green;
+    c.BackColor = colors::Black;
+}
+
 // A button that shows a picture instead of a caption; its tooltip is its only text.
 class CommandButton : public Control {
 public:

@@ -123,4 +123,13 @@ void ListBox::check(int index) const {
     if (index < 0 || index >= ListCount()) throw Failure(err::InvalidValue);
 }
 
+void makeTypeBox(ComboBox& box, std::initializer_list<const char*> labels) {
+    for (const char* label : labels)
+        box.items.push_back(QString::fromUtf8(label));
+    box.Text = box.items.front();
+    box.ToolTipText =
+        QString::fromUtf8("指定搜索文件的类型，可从下拉列表中选择，也可手工输入，格式为 *.扩展名");
+    greenOnBlack(box);
+}
+
 } // namespace xj

@@ -64,4 +64,8 @@ public:
     std::vector<QString> items;
 };
 
+// A media type box: its labels in order, the first one shown, the tooltip that invites a typed
+// "*.ext" pattern, green on black.
+void makeTypeBox(ComboBox& box, std::initializer_list<const char*> labels);
+
 } // namespace xj

@@ -11,10 +11,6 @@ void captioned(CommandButton& b, const char* caption, const char* tip) {
     b.Caption = QString::fromUtf8(caption);
     b.ToolTipText = QString::fromUtf8(tip);
 }
-void greenOnBlack(Control& c) {
-    c.ForeColor = colors::Green;
-    c.BackColor = colors::Black;
-}
 } // namespace
 
 PanelControls::PanelControls() {
@@ -47,14 +43,9 @@ PanelControls::PanelControls() {
     Command7.Caption = QString::fromUtf8("更新");
     Command3.Caption = QStringLiteral("Command3");
 
-    Combo1.Text = QString::fromUtf8("MP3文件");
-    Combo1.ToolTipText =
-        QString::fromUtf8("指定搜索文件的类型，可从下拉列表中选择，也可手工输入，格式为 *.扩展名");
-    for (const char* label :
-         {"MP3文件", "星鲸媒体文件", "星鲸图片文件", "VCD文件", "AVI文件", "音频文件", "视频文件",
-          "AU格式声音", "BMP图片", "GIF图片", "纯声音文件", "影音文件", "MIDI文件", "所有文件"})
-        Combo1.items.push_back(QString::fromUtf8(label));
-    greenOnBlack(Combo1);
+    makeTypeBox(Combo1, {"MP3文件", "星鲸媒体文件", "星鲸图片文件", "VCD文件", "AVI文件",
+                         "音频文件", "视频文件", "AU格式声音", "BMP图片", "GIF图片", "纯声音文件",
+                         "影音文件", "MIDI文件", "所有文件"});
 
     Drive1.ToolTipText = QString::fromUtf8("选择媒体文件所在的驱动器");
     greenOnBlack(Drive1);

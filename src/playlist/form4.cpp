@@ -7,33 +7,22 @@
 
 namespace xj {
 
-namespace {
-void greenOnBlack(Control& c) {
-    c.ForeColor = colors::Green;
-    c.BackColor = colors::Black;
-}
-} // namespace
-
 Form4::Form4(Form2& panel) : Window("Form4"), panel_(panel) {
     Caption = QString::fromUtf8("星鲸超级声海--打开文件");
     Left = 2880;
     Top = 2160;
     setDesignSize(5820, 3735);
-    Combo1.Text = QString::fromUtf8("星鲸媒体文件");
-    Combo1.ToolTipText =
-        QString::fromUtf8("指定搜索文件的类型，可从下拉列表中选择，也可手工输入，格式为 *.扩展名");
-    for (const char* label :
-         {"星鲸媒体文件", "MP3文件", "星鲸图片文件", "影音文件", "AVI文件", "音频文件", "视频文件",
-          "AU格式声音", "BMP图片", "GIF图片", "VCD文件", "纯声音文件", "MIDI文件", "所有文件"})
-        Combo1.items.push_back(QString::fromUtf8(label));
+    makeTypeBox(Combo1, {"星鲸媒体文件", "MP3文件", "星鲸图片文件", "影音文件", "AVI文件",
+                         "音频文件", "视频文件", "AU格式声音", "BMP图片", "GIF图片", "VCD文件",
+                         "纯声音文件", "MIDI文件", "所有文件"});
     Command2.Picture = true;
     Command2.ToolTipText = QString::fromUtf8("一次性把单个文件夹内的所有媒体文件都加入当前菜单。");
     Command3.Picture = true;
     Command3.ToolTipText = QString::fromUtf8("关闭");
     Label1.Caption = QString::fromUtf8("搜索预览");
     Label2.Caption = QString::fromUtf8("尚未加入！");
-    for (Control* c : {(Control*)&Drive1, (Control*)&Dir1, (Control*)&File1, (Control*)&Combo1,
-                       (Control*)&Label1, (Control*)&Label2})
+    for (Control* c : {(Control*)&Drive1, (Control*)&Dir1, (Control*)&File1, (Control*)&Label1,
+                       (Control*)&Label2})
         greenOnBlack(*c);
 }
 

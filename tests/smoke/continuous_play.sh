@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # A playlist of three short files: double-clicking the first plays all three in turn and wraps
-# to the first, the panel's caption following; single-entry loop repeats one entry; an entry
-# that cannot be played is reported, the next one plays, and the panel asks for attention.
+# to the first, the panel's caption following; single-entry loop repeats one entry.
 source "$(dirname "$0")/lib/common.bash"
 install_program
 printf 'no xp\r\n' > "$WORK/xp.txt"
@@ -12,15 +11,11 @@ printf '%s\r\n' "$WORK/1.wav" "$WORK/2.wav" "$WORK/3.wav" > "$WORK/xjge.txt"
 start_display
 start_sound_server
 
-"$WORK/xingjing" &
-PIDS+=($!)
-panel=$(wait_window '^星鲸超级声海目录$') || fail "no panel"
-sleep 1
-read -r x y < <(panel_point "$panel" 300 120)
-xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1
+start_panel
+double_click_first_entry
 
 # A 2-s entry may end before the first tick writes its name; the next ones are each seen.
-seen=$(watch_captions "$panel" 16 | grep -v '星鲸超级声海目录' | tr '\n' ' ')
+seen=$(watch_captions "$PANEL" 16 | grep -v '星鲸超级声海目录' | tr '\n' ' ')
 case "$seen" in
   *"$WORK/2.wav $WORK/3.wav $WORK/1.wav "*) ;;
   *) fail "captions went: $seen" ;;
@@ -30,11 +25,11 @@ heard=$(python3 "$(dirname "$0")/lib/tones.py" "$WORK/sound.raw" 300 600 900 | h
 [ "$heard" = "300 600 900 300 " ] || fail "heard: $heard"
 
 # Single-entry loop: a click on the loop label; the entry then stays while sound goes on.
-read -r x y < <(panel_point "$panel" 3480 1180)
+read -r x y < <(panel_point "$PANEL" 3480 1180)
 xdotool mousemove "$x" "$y" click 1
 sleep 2.5
-held=$(xdotool getwindowname "$panel")
-seen=$(watch_captions "$panel" 7 | tr '\n' ' ')
+held=$(xdotool getwindowname "$PANEL")
+seen=$(watch_captions "$PANEL" 7 | tr '\n' ' ')
 [ "$seen" = "$held " ] || fail "single-entry loop moved on: $seen"
 [ "$(recent_sound 176400)" -gt 50000 ] || fail "no sound while looping one entry"
 echo "PASS: three entries in turn and back to the first; one entry looped"

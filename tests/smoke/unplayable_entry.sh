@@ -9,22 +9,18 @@ printf '%s\r\n' "$WORK/a-missing.wav" "$WORK/b.wav" > "$WORK/xjge.txt"
 start_display
 start_sound_server
 
-"$WORK/xingjing" &
-PIDS+=($!)
-panel=$(wait_window '^星鲸超级声海目录$') || fail "no panel"
-sleep 1
-read -r x y < <(panel_point "$panel" 300 120)
-xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1
+start_panel
+double_click_first_entry
 box=$(wait_window '^星鲸声海$' 10) || fail "no message for the missing file"
 press "$box" Return
 caption=""
 for _ in $(seq 50); do
-  caption=$(xdotool getwindowname "$panel")
+  caption=$(xdotool getwindowname "$PANEL")
   [ "${caption#● }" = "$WORK/b.wav" ] && break
   sleep 0.2
 done
 [ "${caption#● }" = "$WORK/b.wav" ] || fail "the next entry is not playing: $caption"
 # The title blinks on every tick of the status timer.
-marks=$(watch_captions "$panel" 6 | grep -c "^● $WORK/b.wav\$" || true)
+marks=$(watch_captions "$PANEL" 6 | grep -c "^● $WORK/b.wav\$" || true)
 [ "$marks" -ge 2 ] || fail "the panel's title did not blink ($marks times)"
 echo "PASS: message shown, next entry playing, the panel's title blinking"

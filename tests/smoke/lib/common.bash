@@ -109,6 +109,21 @@ panel_point() {
   echo "$(( x + left / 15 )) $(( y + h - client_h + top / 15 ))"
 }
 
+# Starts the program with no file named and waits for its panel: its window id goes into PANEL.
+start_panel() {
+  "$WORK/xingjing" &
+  PIDS+=($!)
+  PANEL=$(wait_window '^星鲸超级声海目录$') || fail "no panel"
+  sleep 1
+}
+
+# Double-clicks the first entry of the playlist.
+double_click_first_entry() {
+  local x y
+  read -r x y < <(panel_point "$PANEL" 300 120)
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1
+}
+
 # Prints the distinct captions a window shows over $2 seconds, one a line, in order.
 watch_captions() {
   local id="$1" seconds="$2" last="" name
