@@ -179,12 +179,7 @@ void Form2::openSingleFile() {
     // The highlight keeps its number, so the entry it was on is now one place down.
     List1.setSelected(List1.ListIndex() + 1, false);
     List1.setSelected(0, true);
-    if (windowModes.menuBarShown()) {
-        playEntry.playSelected();
-    } else {
-        windowModes.toggleMenuBar();
-        transport.menuPlay();
-    }
+    playEntry.playHighlighted();
 }
 
 void Form2::openFolderBrowser() {

@@ -2,7 +2,6 @@
 
 #include "core/form2.h"
 #include "form/failure.h"
-#include "form/vb_text.h"
 #include "player/form1.h"
 
 #include <cmath>
@@ -26,8 +25,7 @@ void Startup::initialize() {
         if (f_.ended()) return;
         f_.playlistFile.fill(lines);
         f_.xpOption.read();
-        f_.Label2.Caption = QString::fromUtf8("目录总歌曲为") + signedText(f_.List1.ListCount()) +
-                            QString::fromUtf8("首");
+        f_.listEditing.showCount();
     } catch (const Failure&) {
         if (f_.ended()) return;
         f_.xpOption.askFirstRun();

@@ -1,6 +1,7 @@
 #include "platform/folder_lister.h"
 
 #include "form/failure.h"
+#include "form/paths.h"
 #include "playlist/media_types.h"
 
 #include <QFile>
@@ -47,17 +48,13 @@ void sortNames(QStringList& names) {
     });
 }
 
-QString joined(const QString& folder, const QString& name) {
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
 } // namespace
 
 QStringList PosixFolderLister::subfolders(const QString& folder) {
     QStringList out;
     readFolder(folder, [&](const QString& name, Kind kind) {
         if (kind != Kind::Folder) return;
-        QString path = joined(folder, name);
+        QString path = childPath(folder, name);
         if (!pseudo(path)) out << path;
     });
     sortNames(out);

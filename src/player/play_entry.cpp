@@ -40,6 +40,15 @@ void PlayEntry::play() {
     f_.Timer1.setEnabled(true);
 }
 
+void PlayEntry::playHighlighted() {
+    if (f_.windowModes.menuBarShown()) {
+        playSelected();
+    } else {
+        f_.windowModes.toggleMenuBar();
+        f_.transport.menuPlay();
+    }
+}
+
 void PlayEntry::playSelected() {
     try {
         play();

@@ -11,6 +11,9 @@ class PlayEntry {
 public:
     explicit PlayEntry(Form2& f) : f_(f) {}
     void playSelected();
+    // Enter in the list and the single-file open: with the menu bar shown, as a double click;
+    // otherwise the menu bar comes back and the pop-up's play runs.
+    void playHighlighted();
 
 private:
     void play();

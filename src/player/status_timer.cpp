@@ -1,7 +1,6 @@
 #include "player/status_timer.h"
 
 #include "core/form2.h"
-#include "form/vb_text.h"
 #include "player/form1.h"
 
 namespace xj {
@@ -42,8 +41,7 @@ void StatusTimer::tick() {
         fitPlayer();
         f_.List1.setSelected(cur, false);
         f_.List1.setSelected(f_.listbian, true);
-        f_.Label2.Caption = QString::fromUtf8("目录总歌曲为") + signedText(f_.List1.ListCount()) +
-                            QString::fromUtf8("首");
+        f_.listEditing.showCount();
     }
     Form1& p = f_.form1();
     if (p.windowState() == WindowState::Normal && p.MediaPlayer1.isAudio()) {

@@ -2,18 +2,13 @@
 
 #include "core/form2.h"
 #include "form/failure.h"
+#include "form/paths.h"
 #include "form/vb_text.h"
 #include "playlist/media_types.h"
 
 #include <deque>
 
 namespace xj {
-
-namespace {
-QString joined(const QString& folder, const QString& name) {
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-} // namespace
 
 void DriveSearch::search() {
     const QString driveText = f_.Drive1.Drive;
@@ -38,7 +33,7 @@ void DriveSearch::search() {
         f_.Dir1.Path = folder;
         f_.File1.Path = folder;
         for (const QString& name : lister.files(folder, masks))
-            found << joined(folder, name);
+            found << childPath(folder, name);
         if (!found.isEmpty()) f_.Label2.Caption = found.last();
     };
 
@@ -68,8 +63,7 @@ void DriveSearch::search() {
         progress.end();
         f_.listEditing.append(found);
         if (e.number() == err::DiskNotReady || e.number() == err::DeviceUnavailable)
-            f_.Label2.Caption = QString::fromUtf8("驱动器 ") + driveText.toUpper() +
-                                QString::fromUtf8(" 未准备好！");
+            f_.Label2.Caption = notReadyText(driveText);
         return;
     }
     progress.end();

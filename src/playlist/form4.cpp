@@ -2,6 +2,7 @@
 
 #include "core/form2.h"
 #include "form/failure.h"
+#include "form/paths.h"
 #include "form/vb_text.h"
 #include "playlist/media_types.h"
 
@@ -79,8 +80,7 @@ void Form4::Drive1_Change() {
     setFolder(root);
     if (Dir1.Path != root) {
         // Not ready: the previous drive and folder stay in force.
-        Label2.Caption = QString::fromUtf8("驱动器 ") + Drive1.Drive.toUpper() +
-                         QString::fromUtf8(" 未准备好！");
+        Label2.Caption = notReadyText(Drive1.Drive);
         for (const DriveInfo& d : Drive1.drives)
             if (before.startsWith(d.root)) Drive1.Drive = d.text;
         return;
@@ -111,7 +111,7 @@ void Form4::Command2_Click() {
     const QString folder = Dir1.Path;
     QStringList paths;
     for (const QString& name : File1.names)
-        paths << (folder.endsWith(QLatin1Char('/')) ? folder + name : folder + '/' + name);
+        paths << childPath(folder, name);
     if (paths.isEmpty()) {
         Label2.Caption = QString::fromUtf8("无文件可加！");
         Label2.ToolTipText = Label2.Caption;

@@ -1,6 +1,7 @@
 #include "playlist/list_editing.h"
 
 #include "core/form2.h"
+#include "form/vb_text.h"
 #include "player/form1.h"
 
 #include <QSet>
@@ -14,15 +15,15 @@ void ListEditing::highlightFeedback() {
         QString::fromUtf8("双击歌名或按回车可播放---") + f_.List1.List(f_.List1.ListIndex());
 }
 
+void ListEditing::showCount() {
+    f_.Label2.Caption = QString::fromUtf8("目录总歌曲为") + signedText(f_.List1.ListCount()) +
+                        QString::fromUtf8("首");
+}
+
 void ListEditing::keyDown(int keyCode) {
     switch (keyCode) {
     case 13:
-        if (f_.windowModes.menuBarShown()) {
-            f_.playEntry.playSelected();
-        } else {
-            f_.windowModes.toggleMenuBar();
-            f_.transport.menuPlay();
-        }
+        f_.playEntry.playHighlighted();
         break;
     case 190: {
         MediaPlayer& mp = f_.form1().MediaPlayer1;

@@ -17,6 +17,8 @@ public:
     explicit ListEditing(Form2& f) : f_(f) {}
 
     void highlightFeedback();
+    // Label2: how many songs the list holds.
+    void showCount();
     void keyDown(int keyCode);
     void deleteSelected();
     void removeDuplicates();
