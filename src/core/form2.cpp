@@ -247,6 +247,16 @@ void Form2::durationKnown() {
     if (onChanged) onChanged();
 }
 
+void Form2::playbackEnded() {
+    // The status timer's own tick, at once, so the next entry follows without waiting for the
+    // poll; the poll stays for what the engine does not report.
+    if (!Timer1.Enabled() || Timer1.ticking()) return;
+    // A poll right behind this tick would find the new entry still at 0 and skip it.
+    Timer1.restart();
+    runHandler([this] { Timer1.fire(); });
+    if (onChanged) onChanged();
+}
+
 void Form2::bindMenus() {
     MNUDADAN.onClick = [this] { Command22_Click(); };
     MNUDAMU.onClick = [this] { Command8_Click(); };

@@ -137,6 +137,7 @@ public:
 private:
     friend class Startup;
     void durationKnown() override;
+    void playbackEnded() override;
     void bindMenus();
 
     void openSingleFile();

@@ -50,19 +50,12 @@ void TimerBridge::stopAll() {
 }
 
 void TimerBridge::tick(unsigned long serial) {
-    auto it = armed_.find(serial);
-    if (it == armed_.end() || it->second.busy) return;
+    if (armed_.find(serial) == armed_.end()) return;
     Timer* timer = nullptr;
     for (Timer* t : front_.form().timers())
         if (t->serial() == serial) timer = t;
-    if (!timer || !timer->Enabled()) return;
-    it->second.busy = true;
-    front_.forward([timer] {
-        if (timer->onTimer) timer->onTimer();
-    });
-    // The sync after the handler may have dropped this timer.
-    it = armed_.find(serial);
-    if (it != armed_.end()) it->second.busy = false;
+    if (!timer || !timer->Enabled() || timer->ticking()) return;
+    front_.forward([timer] { timer->fire(); });
 }
 
 } // namespace xj

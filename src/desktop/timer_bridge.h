@@ -27,7 +27,6 @@ private:
     struct Armed {
         QTimer* timer;
         unsigned generation;
-        bool busy = false; // its handler is running (a message box may be open)
     };
     void tick(unsigned long serial);
 

@@ -11,4 +11,14 @@ void Timer::setInterval(int ms) {
     ++generation_;
 }
 
+void Timer::fire() {
+    if (ticking_ || !onTimer) return;
+    ticking_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{ticking_};
+    onTimer();
+}
+
 } // namespace xj

@@ -28,6 +28,11 @@ public:
     int Interval() const { return interval_; }
     void setInterval(int ms);
     unsigned generation() const { return generation_; }
+    // The next tick comes a full interval from now.
+    void restart() { ++generation_; }
+    // Runs the tick unless one is already running (a message box it opened may still be up).
+    void fire();
+    bool ticking() const { return ticking_; }
     // Tells timers apart over the whole run, also when one is made where another was.
     unsigned long serial() const { return serial_; }
 
@@ -36,6 +41,7 @@ private:
     bool enabled_;
     unsigned generation_ = 0;
     unsigned long serial_;
+    bool ticking_ = false;
     static inline unsigned long count_ = 0;
 };
 

@@ -10,6 +10,8 @@ public:
     virtual ~MediaListener() = default;
     // The duration of the open media has become known.
     virtual void durationKnown() = 0;
+    // The open media played to its end (not a failed load, not a file replaced or stopped).
+    virtual void playbackEnded() = 0;
 };
 
 // The media player control behind the player window. Every call runs on the user-interface

@@ -153,10 +153,12 @@ void MpvEngine::handleEvent(const mpv_event& event) {
                 mpv_command(mpv_, stop);
             }
         }
+        const bool playedOut = state_ == State::Loaded && end->reason == MPV_END_FILE_REASON_EOF;
         state_ = State::Ended;
         picture_ = false;
         pausedSeekTarget_.reset();
         seekPending_ = false;
+        if (playedOut) notifyLater([](MediaListener& l) { l.playbackEnded(); });
         break;
     }
     case MPV_EVENT_SEEK:
@@ -200,12 +202,17 @@ void MpvEngine::noteDuration(double seconds) {
     knownDuration_ = seconds;
     if (durationNotified_) return;
     durationNotified_ = true;
-    // Delivered from the event loop, never inside a call into the engine.
+    notifyLater([](MediaListener& l) { l.durationKnown(); });
+}
+
+void MpvEngine::notifyLater(void (*notify)(MediaListener&)) {
+    // Delivered from the event loop, never inside a call into the engine, and dropped once
+    // another file has been loaded.
     const std::uint64_t generation = generation_;
     QMetaObject::invokeMethod(
         receiver_.get(),
-        [this, generation] {
-            if (generation == generation_ && listener_) listener_->durationKnown();
+        [this, generation, notify] {
+            if (generation == generation_ && listener_) notify(*listener_);
         },
         Qt::QueuedConnection);
 }

@@ -85,6 +85,7 @@ private:
     void load();
     void onFileLoaded();
     void noteDuration(double seconds);
+    void notifyLater(void (*notify)(MediaListener&));
     void setPaused(bool paused);
     void seekTo(double seconds);
 

@@ -51,7 +51,9 @@ int failureNumber(const std::function<void()>& action) {
 class CountingListener : public MediaListener {
 public:
     void durationKnown() override { ++calls; }
+    void playbackEnded() override { ++ends; }
     int calls = 0;
+    int ends = 0;
 };
 
 class MpvEngineTest : public ::testing::Test {
@@ -201,6 +203,26 @@ TEST_F(MpvEngineTest, PlayAfterTheEndStartsTheFileAgain) {
     EXPECT_EQ(engine_->fileName(), wav);
     EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
     EXPECT_TRUE(waitUntil([&] { return listener.calls == 2; }));
+}
+
+TEST_F(MpvEngineTest, ListenerHearsAnEndOnlyWhenTheMediaPlaysOut) {
+    CountingListener listener;
+    engine_->setListener(&listener);
+
+    // Heard without anyone polling the position.
+    engine_->setFileName(test::makeWav(dir_.path(), "short.wav", 1.0));
+    EXPECT_TRUE(waitUntil([&] { return listener.ends == 1; }));
+    EXPECT_EQ(engine_->position(), 0);
+
+    // A file replaced, stopped, closed or refused has not played out.
+    engine_->setFileName(test::makeWav(dir_.path(), "a.wav", 3.0));
+    engine_->setFileName(test::makeWav(dir_.path(), "b.wav", 3.0));
+    engine_->stop();
+    settle(300);
+    engine_->close();
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(path("missing.wav")); }), 0);
+    settle(500);
+    EXPECT_EQ(listener.ends, 1);
 }
 
 TEST_F(MpvEngineTest, RefusedPositionsAndRatesFailWith380) {

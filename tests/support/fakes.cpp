@@ -81,6 +81,7 @@ void FakeEngine::advance(int ms) {
         // Played to its end: the file unloads and the position reads 0.
         loaded = false;
         pos = 0;
+        if (listener) listener->playbackEnded();
     }
 }
 

@@ -37,8 +37,10 @@ void VirtualTime::advance(int ms) {
         }
         if (!due) break;
         moveTo(when);
+        // Playback that ended on the way may have re-armed it (the engine's end notification).
+        if (due->generation() != armed_[due->serial()].generation || !due->Enabled()) continue;
         armed_[due->serial()].due = now_ + due->Interval();
-        if (due->onTimer) runHandler(due->onTimer);
+        runHandler([due] { due->fire(); });
     }
     moveTo(end);
 }
