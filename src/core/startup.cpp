@@ -58,7 +58,10 @@ void Startup::load() {
             f_.endProgram();
             return;
         }
-        f_.resize(StartWidth, StartHeight);
+        // The starting size is the panel's without its menu bar; the bar shown by the first
+        // step takes its allowance on top, as every later showing of it does.
+        f_.resize(StartWidth,
+                  StartHeight + (f_.windowModes.menuBarShown() ? WindowModes::MenuBarHeight : 0));
         f_.List1.Height = StartListHeight;
         if (f_.fixedheight == 0) f_.fixedheight = FixedHeight;
         // The mixer joins here with its own work.

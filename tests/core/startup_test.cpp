@@ -102,10 +102,16 @@ TEST_F(StartupTest, PanelComesUpWithTheMenuBarAndItsStartingSize) {
         EXPECT_TRUE(m->Visible) << m->Name.toStdString();
     EXPECT_FALSE(f.MNUBO.Visible);
     EXPECT_FALSE(f.MNUYINCANG.Enabled);
+    // The menu bar's allowance on top of the starting size: the list keeps its 1320, and
+    // hiding and showing the bar again comes back to the same size.
     EXPECT_EQ(f.Width(), 5040);
-    EXPECT_EQ(f.Height(), 2325);
+    EXPECT_EQ(f.Height(), 2325 + 285);
     EXPECT_EQ(f.fixedheight, 1005);
-    EXPECT_EQ(f.List1.Height, 1035);
+    EXPECT_EQ(f.List1.Height, 1320);
+    f.Command26_Click();
+    f.Command26_Click();
+    EXPECT_EQ(f.Height(), 2325 + 285);
+    EXPECT_EQ(f.List1.Height, 1320);
     EXPECT_EQ(f.mnuwen.items[0]->Picture, "imOpen");
     EXPECT_EQ(f.MNUBO2.items[15]->Picture, "Image5");
     EXPECT_EQ(f.MNUSAN546.Picture, "Image3");

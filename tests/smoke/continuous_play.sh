@@ -25,7 +25,7 @@ heard=$(python3 "$(dirname "$0")/lib/tones.py" "$WORK/sound.raw" 300 600 900 | h
 [ "$heard" = "300 600 900 300 " ] || fail "heard: $heard"
 
 # Single-entry loop: a click on the loop label; the entry then stays while sound goes on.
-read -r x y < <(panel_point "$PANEL" 3480 1180)
+read -r x y < <(panel_point "$PANEL" 3480 1465)
 xdotool mousemove "$x" "$y" click 1
 sleep 2.5
 held=$(xdotool getwindowname "$PANEL")

@@ -100,7 +100,7 @@ close_window() {
 # in twips (less the title and menu bar allowances), so controls can be found from there.
 # Prints "x y" of a point given in twips from the client area's top left.
 panel_point() {
-  local id="$1" left="$2" top="$3" height_twips="${4:-2325}" info x y h
+  local id="$1" left="$2" top="$3" height_twips="${4:-2610}" info x y h
   info=$(xwininfo -id "$id")
   x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
   y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
