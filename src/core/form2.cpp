@@ -227,6 +227,7 @@ void Form2::Timer1_Timer() {
 }
 
 std::vector<Timer*> Form2::timers() {
+    if (unloading_) return {};
     std::vector<Timer*> all = panelTimers();
     if (form1_)
         for (Timer* t : form1_->timers())
@@ -250,7 +251,7 @@ void Form2::durationKnown() {
 void Form2::playbackEnded() {
     // The status timer's own tick, at once, so the next entry follows without waiting for the
     // poll; the poll stays for what the engine does not report.
-    if (!Timer1.Enabled() || Timer1.ticking()) return;
+    if (unloading_ || !Timer1.Enabled() || Timer1.ticking()) return;
     // A poll right behind this tick would find the new entry still at 0 and skip it.
     Timer1.restart();
     runHandler([this] { Timer1.fire(); });

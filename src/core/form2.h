@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "playback/navigation.h"
 #include "player/play_entry.h"
+#include "player/play_failures.h"
 #include "player/status_timer.h"
 #include "player/transport.h"
 #include "playlist/drive_search.h"
@@ -111,8 +112,12 @@ public:
     // The folder browser closes (its close button or the window's).
     void Form4_Unload();
 
-    // Every timer of the panel and of the player window while it exists.
+    // Every timer of the panel and of the player window while it exists; none while the
+    // panel is being unloaded, so nothing starts behind its save question.
     std::vector<Timer*> timers();
+    // The unload has begun (or, when the save failed and the program goes on, is over).
+    void setUnloading(bool on) { unloading_ = on; }
+    bool unloading() const { return unloading_; }
 
     // Ends the program at once; nothing runs after it.
     void endProgram();
@@ -122,6 +127,7 @@ public:
     std::function<void(Menu&)> onPopupMenu;
     std::function<void()> onChanged;
 
+    PlayFailures playFailures;
     PlaylistFile playlistFile{*this};
     XpOption xpOption{*this};
     WindowModes windowModes{*this};
@@ -147,6 +153,7 @@ private:
     std::unique_ptr<Form4> form4_;
     bool form1Created_ = false;
     bool ended_ = false;
+    bool unloading_ = false;
 };
 
 } // namespace xj

@@ -92,6 +92,10 @@ void Startup::openCommandLineFile() {
 }
 
 void Startup::unload() {
+    // Playback ends with the player window; no timer may start it again behind the question,
+    // nor after a save that failed and kept the program running.
+    f_.setUnloading(true);
+    f_.Timer1.setEnabled(false);
     f_.Form1_Unload();
     if (!f_.wenjianming) {
         f_.endProgram();
@@ -100,7 +104,10 @@ void Startup::unload() {
     MsgResult answer = f_.platform.messages.show(
         QString::fromUtf8("您要保存改动吗？确定保存，  按取消，将不保存改动。"),
         QString::fromUtf8("星鲸超级声海提示"), MsgButtons::YesNo, MsgIcon::Information);
-    if (answer == MsgResult::Yes && !f_.playlistFile.save()) return;
+    if (answer == MsgResult::Yes && !f_.playlistFile.save()) {
+        f_.setUnloading(false);
+        return;
+    }
     f_.endProgram();
 }
 

@@ -15,7 +15,8 @@ constexpr int FrameWidth = 120;
 } // namespace
 
 Form1::Form1(Form2& panel, MediaEngine& engine)
-    : Window("Form1"), MediaPlayer1(engine, DesignControlWidth, DesignControlHeight),
+    : Window("Form1"),
+      MediaPlayer1(engine, panel.playFailures, DesignControlWidth, DesignControlHeight),
       panel_(panel) {
     Caption = QString::fromUtf8("星鲸超级声海");
     Left = 0;

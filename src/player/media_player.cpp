@@ -1,5 +1,7 @@
 #include "player/media_player.h"
 
+#include "form/failure.h"
+
 namespace xj {
 
 bool endsAsAudio(const QString& path, Qt::CaseSensitivity cs) {
@@ -8,6 +10,24 @@ bool endsAsAudio(const QString& path, Qt::CaseSensitivity cs) {
     return three.compare(QLatin1String("mp3"), cs) == 0 ||
            three.compare(QLatin1String("wav"), cs) == 0 ||
            path.right(4).compare(QLatin1String("midi"), cs) == 0;
+}
+
+template <class Open> void MediaPlayer::opening(const QString& path, Open open) {
+    try {
+        open();
+    } catch (const Failure& e) {
+        if (e.number() < 0) failures_.failed(path);
+        throw;
+    }
+    failures_.started();
+}
+
+void MediaPlayer::setFileName(const QString& path) {
+    opening(path, [&] { engine_.setFileName(path); });
+}
+
+void MediaPlayer::Play() {
+    opening(engine_.fileName(), [&] { engine_.play(); });
 }
 
 bool MediaPlayer::isAudio() const {

@@ -2,6 +2,7 @@
 
 #include "form/control.h"
 #include "platform/media_engine.h"
+#include "player/play_failures.h"
 
 namespace xj {
 
@@ -9,11 +10,13 @@ namespace xj {
 // everything else goes to the engine.
 class MediaPlayer : public Control {
 public:
-    MediaPlayer(MediaEngine& engine, int width, int height)
-        : Control("MediaPlayer1", 0, 0, width, height), engine_(engine) {}
+    MediaPlayer(MediaEngine& engine, PlayFailures& failures, int width, int height)
+        : Control("MediaPlayer1", 0, 0, width, height), engine_(engine), failures_(failures) {}
 
     QString FileName() const { return engine_.fileName(); }
-    void setFileName(const QString& path) { engine_.setFileName(path); }
+    // Both open a file: the outcome is noted for the failure reports.
+    void setFileName(const QString& path);
+    void Play();
     double CurrentPosition() { return engine_.position(); }
     void setCurrentPosition(double seconds) { engine_.setPosition(seconds); }
     double Rate() { return engine_.rate(); }
@@ -22,7 +25,6 @@ public:
     bool ShowDisplay() const { return engine_.showDisplay(); }
     void setShowDisplay(bool on) { engine_.setShowDisplay(on); }
     void setSwitch1018(bool on) { engine_.setSwitch1018(on); }
-    void Play() { engine_.play(); }
     void Pause() { engine_.pause(); }
     void Stop() { engine_.stop(); }
 
@@ -30,7 +32,9 @@ public:
     bool isAudio() const;
 
 private:
+    template <class Open> void opening(const QString& path, Open open);
     MediaEngine& engine_;
+    PlayFailures& failures_;
 };
 
 // Whether a media path names audio by its ending, with or without regard to case.

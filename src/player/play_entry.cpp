@@ -54,10 +54,17 @@ void PlayEntry::playSelected() {
         play();
     } catch (const Failure& e) {
         if (e.number() >= 0) return;
+        const QString entry = f_.List1.List(f_.List1.ListIndex());
         f_.form1().MediaPlayer1.setCurrentPosition(0);
-        f_.navigation.next();
+        // Where nothing in the list plays, stop instead of going round it for ever.
+        if (f_.playFailures.allFailed(f_.List1))
+            f_.playFailures.halt();
+        else
+            f_.navigation.next();
         f_.sans = true;
         f_.Timer1.setEnabled(true);
+        // Once an entry has been reported, the flashing title is enough.
+        if (!f_.playFailures.reportFirst(entry)) return;
         f_.platform.messages.show(
             QString::fromUtf8("从该媒体指向的路径无法找到文件或该文件不是合法的多媒体，故无法播放,"
                               "请删除。现播放下一首."),

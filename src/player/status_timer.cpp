@@ -32,8 +32,9 @@ void StatusTimer::tick() {
         f_.Command12.Enabled = false;
     }
     f_.form1().MediaPlayer1.setSwitch1018(true);
-    // Exactly 0 is the end of the entry; a stopped entry waits at 0.05.
-    if (f_.form1().MediaPlayer1.CurrentPosition() == 0) {
+    // Exactly 0 is the end of the entry; a stopped entry waits at 0.05, and after a stop or a
+    // list where nothing would play, nothing moves on until something starts again.
+    if (f_.form1().MediaPlayer1.CurrentPosition() == 0 && !f_.playFailures.halted()) {
         // A message box inside the advance lets the user close the player window: fetch it
         // again afterwards.
         f_.navigation.advanceAtEnd();

@@ -2,6 +2,7 @@
 
 #include "core/form2.h"
 #include "form/failure.h"
+#include "form/message_text.h"
 #include "player/form1.h"
 
 namespace xj {
@@ -22,13 +23,20 @@ void Transport::play() {
         f_.Timer2.setInterval(1000);
     } catch (const Failure& e) {
         if (e.number() >= 0) return;
-        // The message comes first; the next entry only after it is closed.
-        f_.platform.messages.show(QString::fromUtf8("从该媒体指向的路径--(") +
-                                      f_.List1.List(f_.listbian) +
-                                      QString::fromUtf8(")无法找到文件或该文件不是合法的多媒体，"
-                                                        "故无法播放请播放下一首."),
-                                  QString::fromUtf8("星鲸声海"), MsgButtons::Ok, MsgIcon::None);
-        f_.navigation.next();
+        const QString entry = f_.List1.List(f_.listbian);
+        // The message comes first; the next entry only after it is closed. Once an entry has
+        // been reported, the flashing title is enough.
+        if (f_.playFailures.reportFirst(entry))
+            f_.platform.messages.show(
+                QString::fromUtf8("从该媒体指向的路径--(") + quotedInMessage(entry) +
+                    QString::fromUtf8(")无法找到文件或该文件不是合法的多媒体，"
+                                      "故无法播放请播放下一首."),
+                QString::fromUtf8("星鲸声海"), MsgButtons::Ok, MsgIcon::None);
+        // Where nothing in the list plays, stop instead of going round it for ever.
+        if (f_.playFailures.allFailed(f_.List1))
+            f_.playFailures.halt();
+        else
+            f_.navigation.next();
         f_.sans = true;
         // Next leaves the status timer off; without it the list would stop playing on.
         f_.Timer1.setEnabled(true);
@@ -48,6 +56,8 @@ void Transport::stop() {
     // Not 0: the status timer takes exactly 0 as the end of the entry.
     mp.setCurrentPosition(0.05);
     untickSlideshow();
+    // A file that failed to open reads 0 whatever is written: stop ends a run of skips too.
+    f_.playFailures.halt();
 }
 
 void Transport::menuPlay() {
