@@ -34,7 +34,9 @@ start_sound_server() {
   export PULSE_SERVER="unix:$WORK/pulse"
   for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
   pactl info >/dev/null 2>&1 || fail "the sound server did not start"
-  parec -d out.monitor --format=s16le --rate=44100 --channels=2 > "$WORK/sound.raw" &
+  # A short capture latency keeps the sink from rendering seconds ahead, which would stretch
+  # every silence between two streams.
+  parec --latency-msec=30 -d out.monitor --format=s16le --rate=44100 --channels=2 > "$WORK/sound.raw" &
   PIDS+=($!)
 }
 
