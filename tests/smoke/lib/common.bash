@@ -14,9 +14,14 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# The program lives in its own folder: xjge.txt and xp.txt are written beside it.
+# The program lives in its own folder with what ships beside it (readme.txt); xjge.txt and
+# xp.txt are written there too.
 install_program() {
   cp "$BIN" "$WORK/xingjing"
+  local shipped
+  for shipped in readme.txt; do
+    if [ -f "$(dirname "$BIN")/$shipped" ]; then cp "$(dirname "$BIN")/$shipped" "$WORK/"; fi
+  done
   mkdir -p "$WORK/run" && chmod 700 "$WORK/run"
   export XDG_RUNTIME_DIR="$WORK/run"
   export HOME="$WORK/home"
