@@ -53,7 +53,7 @@ void FolderBrowserView::mirror(Form4& browser) {
     // The browser's controls keep their places: its size is fixed.
     const QSize client = geometry::windowClient(browser.Width(), browser.Height());
     if (minimumSize() != client || maximumSize() != client) setFixedSize(client);
-    mirrorWindow(this, browser, client, focusSeen_);
+    mirrorWindow(this, browser, client, focusSeen_, placement_);
     if (!shown_ && isVisible()) {
         // A window that opens takes the focus.
         shown_ = true;
@@ -71,7 +71,8 @@ void FolderBrowserView::closeEvent(QCloseEvent* event) {
 
 void FolderBrowserView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (Form4* browser = front_.form().form4IfLoaded()) reportWindowMove(front_, *browser, this);
+    if (Form4* browser = front_.form().form4IfLoaded())
+        reportWindowMove(front_, *browser, this, placement_);
 }
 
 } // namespace xj

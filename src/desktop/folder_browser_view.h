@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/window_sync.h"
+
 #include <QWidget>
 #include <vector>
 
@@ -28,6 +30,7 @@ private:
     FrontEnd& front_;
     std::vector<QWidget*> widgets_; // in the order of the browser's controls
     unsigned focusSeen_ = 0;
+    Placement placement_;
     bool shown_ = false;
 };
 

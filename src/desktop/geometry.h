@@ -13,11 +13,13 @@ class Window;
 // so every control stays inside the client area whatever the window manager's real frame is.
 namespace geometry {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int FrameWidth = 90;     // both side borders together
 constexpr int TitleHeight = 375;   // title bar and bottom border
 constexpr int MenuBarHeight = 285; // the menu bar, while shown
 
+// Twips in one logical pixel: 1440 over the primary screen's logical dots per inch (15 at 96).
+// Every conversion between the two goes through it.
+int twipsPerPixel();
 int toPixels(int twips);
 int toTwips(int pixels);
 
@@ -33,8 +35,14 @@ QSize panelOuter(QSize client, bool menuBarShown);
 QSize windowClient(int width, int height, int frameHeight = TitleHeight);
 QSize windowOuter(QSize client, int frameHeight = TitleHeight);
 
-// The top-left corner of a window's frame.
+// The top-left corner of a window's frame, and its outer size, as the model has them.
 QPoint framePosition(const Window& window);
+QSize frameSize(const Window& window);
+
+// Where `frame` goes to lie inside `area`: moved back over the right and bottom edges, then
+// over the left and top ones, so a frame larger than the area shows its top left. An empty
+// area leaves the frame where it is.
+QPoint keepInside(const QRect& frame, const QRect& area);
 
 } // namespace geometry
 } // namespace xj

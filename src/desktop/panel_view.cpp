@@ -89,7 +89,7 @@ void PanelView::mirror() {
     const bool bar = menuBarShown();
     QSize size = geometry::panelClient(form_.Width(), form_.Height(), bar);
     if (bar) size.rheight() += menuBarHeight(menuBar(), size.width());
-    mirrorWindow(this, form_, size, focusSeen_);
+    mirrorWindow(this, form_, size, focusSeen_, placement_);
 }
 
 void PanelView::popup(Menu& menu) {
@@ -122,7 +122,7 @@ void PanelView::resizeEvent(QResizeEvent* event) {
 
 void PanelView::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    reportWindowMove(front_, form_, this);
+    reportWindowMove(front_, form_, this, placement_);
 }
 
 void PanelView::changeEvent(QEvent* event) {

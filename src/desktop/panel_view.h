@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/window_sync.h"
+
 #include <QMainWindow>
 #include <QPixmap>
 #include <memory>
@@ -26,6 +28,8 @@ public:
     MenuMirror& menus() { return *menus_; }
     // The area the controls are placed in.
     QWidget* client() const { return centralWidget(); }
+    // How far the panel stands from its model place to stay on the screen.
+    QPoint shift() const { return placement_.shift(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,6 +46,7 @@ private:
     std::unique_ptr<MenuMirror> menus_;
     std::vector<std::pair<Control*, QWidget*>> controls_;
     unsigned focusSeen_ = 0;
+    Placement placement_;
 };
 
 } // namespace xj

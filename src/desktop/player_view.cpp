@@ -4,6 +4,7 @@
 #include "desktop/artwork.h"
 #include "desktop/front_end.h"
 #include "desktop/geometry.h"
+#include "desktop/panel_view.h"
 #include "desktop/video_view.h"
 #include "desktop/window_sync.h"
 #include "player/form1.h"
@@ -25,6 +26,11 @@ protected:
         artwork::paintPlayerBackdrop(p, rect());
     }
 };
+
+// The audio strip: right above the panel, its left edge on the panel's.
+bool onPanel(const Form1& player, const Form2& panel) {
+    return player.Left == panel.Left && player.Top + player.Height() == panel.Top;
+}
 
 } // namespace
 
@@ -49,6 +55,7 @@ void PlayerView::mirror() {
     if (player->Timer1.serial() != shown_) {
         shown_ = player->Timer1.serial();
         focusSeen_ = 0;
+        placement_ = {};
     }
     auto place = [](QWidget* w, const Control& c) {
         const QRect r = geometry::controlRect(c);
@@ -61,7 +68,9 @@ void PlayerView::mirror() {
     if (video_) place(video_, player->MediaPlayer1);
     const QSize client =
         geometry::windowClient(player->Width(), player->Height(), player->frameHeight());
-    mirrorWindow(this, *player, client, focusSeen_);
+    // Where the view moved the panel, the strip goes along.
+    const QPoint follow = onPanel(*player, form_) ? front_.panel().shift() : QPoint();
+    mirrorWindow(this, *player, client, focusSeen_, placement_, follow);
 }
 
 void PlayerView::videoPressed(int button, int shift, int x, int y) {
@@ -94,7 +103,7 @@ void PlayerView::resizeEvent(QResizeEvent* event) {
 
 void PlayerView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (Form1* player = form_.form1IfLoaded()) reportWindowMove(front_, *player, this);
+    if (Form1* player = form_.form1IfLoaded()) reportWindowMove(front_, *player, this, placement_);
 }
 
 void PlayerView::changeEvent(QEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/window_sync.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -37,6 +39,7 @@ private:
     VideoView* video_ = nullptr;
     unsigned long shown_ = 0; // which player window: its first timer's serial
     unsigned focusSeen_ = 0;
+    Placement placement_;
 };
 
 } // namespace xj

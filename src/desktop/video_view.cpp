@@ -1,5 +1,6 @@
 #include "desktop/video_view.h"
 
+#include "desktop/geometry.h"
 #include "platform/mpv_engine.h"
 
 #include <QGuiApplication>
@@ -17,8 +18,6 @@
 namespace xj {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 // mpv calls this on one of its threads; repaint on ours. A view that has gone takes its
 // queued calls with it.
@@ -238,7 +237,7 @@ void VideoView::mousePressEvent(QMouseEvent* event) {
                       (modifiers & Qt::ControlModifier ? 2 : 0) |
                       (modifiers & Qt::AltModifier ? 4 : 0);
     const QPoint at = event->position().toPoint();
-    emit mousePressed(button, shift, at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel);
+    emit mousePressed(button, shift, geometry::toTwips(at.x()), geometry::toTwips(at.y()));
 }
 
 VideoView* createVideoView(MpvEngine& engine, QWidget* parent) {

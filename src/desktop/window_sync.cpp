@@ -5,9 +5,36 @@
 #include "desktop/front_end.h"
 #include "desktop/geometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace xj {
+
+namespace {
+
+// The frame's size for a client area of `client`: with the window manager's real borders once
+// it has framed the window, the model's nominal outer size before.
+QSize expectedFrame(const QWidget* w, const Window& m, QSize client) {
+    const QSize borders = w->frameGeometry().size() - w->geometry().size();
+    if (w->isVisible() && (borders.width() > 0 || borders.height() > 0)) return client + borders;
+    return geometry::frameSize(m).expandedTo(client);
+}
+
+// The available area of the screen the frame is on, or else of the window's or the primary.
+QRect availableArea(const QWidget* w, const QRect& frame) {
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen) screen = w->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+QPoint Placement::shift() const {
+    if (!valid) return {};
+    return placed - QPoint(geometry::toPixels(model.x()), geometry::toPixels(model.y()));
+}
 
 Qt::WindowStates qtWindowState(WindowState state) {
     switch (state) {
@@ -26,7 +53,8 @@ WindowState modelWindowState(Qt::WindowStates states) {
     return WindowState::Normal;
 }
 
-void mirrorWindow(QWidget* w, const Window& m, QSize size, unsigned& focusSeen) {
+void mirrorWindow(QWidget* w, const Window& m, QSize size, unsigned& focusSeen,
+                  Placement& placement, QPoint follow) {
     const QString title = shownTitle(m);
     if (w->windowTitle() != title) w->setWindowTitle(title);
     if (w->isEnabled() != m.Enabled) w->setEnabled(m.Enabled);
@@ -36,8 +64,13 @@ void mirrorWindow(QWidget* w, const Window& m, QSize size, unsigned& focusSeen) 
         w->setWindowState((w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) |
                           state);
     if (m.windowState() == WindowState::Normal) {
-        const QPoint at = geometry::framePosition(m);
-        if (w->pos() != at) w->move(at);
+        const QRect model(m.Left, m.Top, m.Width(), m.Height());
+        const QSize frame = expectedFrame(w, m, size);
+        if (!placement.valid || placement.model != model || placement.frame != frame) {
+            const QRect want(geometry::framePosition(m) + follow, frame);
+            placement = {model, frame, geometry::keepInside(want, availableArea(w, want)), true};
+        }
+        if (w->pos() != placement.placed) w->move(placement.placed);
         if (w->size() != size) w->resize(size);
     }
     if (w->isHidden() == m.Visible) w->setVisible(m.Visible);
@@ -63,13 +96,17 @@ void reportWindowSize(FrontEnd& front, Window& m, QWidget* w, QSize client, QSiz
     front.forward([&m, width, height, state] { m.userResized(width, height, state); });
 }
 
-void reportWindowMove(FrontEnd& front, Window& m, QWidget* w) {
+void reportWindowMove(FrontEnd& front, Window& m, QWidget* w, Placement& placement) {
     if (front.syncing() || !w->isVisible() || w->windowState() != Qt::WindowNoState) return;
     const QPoint at = w->pos();
-    if (at == geometry::framePosition(m)) return;
-    front.forward([&m, at] {
-        m.Left = geometry::toTwips(at.x());
-        m.Top = geometry::toTwips(at.y());
+    // Where the view put it is no move of the user's.
+    if (at == (placement.valid ? placement.placed : geometry::framePosition(m))) return;
+    const int left = geometry::toTwips(at.x()), top = geometry::toTwips(at.y());
+    // The model takes the new place as it is, and the view leaves the window there.
+    placement = {QRect(left, top, m.Width(), m.Height()), expectedFrame(w, m, w->size()), at, true};
+    front.forward([&m, left, top] {
+        m.Left = left;
+        m.Top = top;
     });
 }
 

@@ -14,9 +14,14 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# The program lives in its own folder: xjge.txt and xp.txt are written beside it.
+# The program lives in its own folder with what ships beside it (readme.txt); xjge.txt and
+# xp.txt are written there too.
 install_program() {
   cp "$BIN" "$WORK/xingjing"
+  local shipped
+  for shipped in readme.txt; do
+    if [ -f "$(dirname "$BIN")/$shipped" ]; then cp "$(dirname "$BIN")/$shipped" "$WORK/"; fi
+  done
   mkdir -p "$WORK/run" && chmod 700 "$WORK/run"
   export XDG_RUNTIME_DIR="$WORK/run"
   export HOME="$WORK/home"
@@ -134,4 +139,27 @@ watch_captions() {
     if [ -n "$name" ] && [ "$name" != "$last" ]; then echo "$name"; last="$name"; fi
     sleep 0.2
   done
+}
+
+# A display of the given size ("1600x1000"), for tests that care about the screen's edges.
+start_display_sized() {
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$WORK/display")"
+}
+
+# Prints "left top right bottom" of a window's frame on the screen: its client area widened by
+# the frame extents the window manager announces.
+frame_edges() {
+  local id="$1" info x y w h l=0 r=0 t=0 b=0 extents
+  info=$(xwininfo -id "$id")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+  h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+  extents=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
+  [ -n "$extents" ] && read -r l r t b <<<"$extents"
+  echo "$((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))"
 }
