@@ -1,7 +1,8 @@
 #include "core/playlist_file.h"
 
 #include "core/form2.h"
-#include "core/text_file.h"
+
+#include <algorithm>
 
 namespace xj {
 
@@ -12,31 +13,64 @@ const char* const kWelcome[] = {
     "3、本软件功能强大，几乎支持所有的多媒体格式！",
     "4、请用望远镜搜索多媒体文件、MP3或打开指定位置手动添加目录或文件！",
 };
+const QString kName = QStringLiteral("xjge.txt");
 } // namespace
 
 QString PlaylistFile::path() const {
-    return textfile::inFolder(f_.platform.programFolder, QStringLiteral("xjge.txt"));
+    return textfile::inFolder(f_.platform.programFolder, kName);
 }
 
-std::optional<QStringList> PlaylistFile::open() {
-    std::optional<QString> text = textfile::readAll(path());
-    if (!text) {
-        textfile::touch(path());
-        return std::nullopt;
+QString PlaylistFile::sourcePath() const {
+    return textfile::readPath(f_.platform.programFolder, f_.platform.executableFolder, kName);
+}
+
+PlaylistFile::Contents PlaylistFile::open() {
+    Contents contents;
+    contents.path = sourcePath();
+    textfile::Read read = textfile::readBytes(contents.path);
+    contents.kind = read.kind;
+    if (read.kind == textfile::Kind::Missing) textfile::touch(path());
+    if (read.kind == textfile::Kind::Ordinary) contents.lines = textfile::splitLines(read.bytes);
+    return contents;
+}
+
+void PlaylistFile::notice(const QString& text) {
+    f_.platform.messages.show(text, QString::fromUtf8("星鲸声海--提示"), MsgButtons::Ok,
+                              MsgIcon::Exclamation);
+}
+
+void PlaylistFile::fill(const Contents& contents) {
+    switch (contents.kind) {
+    case textfile::Kind::Missing: {
+        QStringList welcome;
+        for (const char* line : kWelcome)
+            welcome << QString::fromUtf8(line);
+        f_.listEditing.append(welcome);
+        return;
     }
-    return textfile::splitLines(*text);
-}
-
-void PlaylistFile::fill(const std::optional<QStringList>& lines) {
+    case textfile::Kind::TooLarge:
+        notice(QString::fromUtf8("目录库文件太大（超过 %1 MB），未能读入，文件保持原样：%2")
+                   .arg(textfile::MaxSize / (1024 * 1024))
+                   .arg(contents.path));
+        return;
+    case textfile::Kind::NotOrdinary:
+        notice(QString::fromUtf8("目录库文件不是普通文件，未能读入，文件保持原样：") +
+               contents.path);
+        return;
+    case textfile::Kind::Ordinary:
+        break;
+    }
+    QList<QByteArray> lines;
     QStringList entries;
-    if (!lines) {
-        for (const char* welcome : kWelcome)
-            entries << QString::fromUtf8(welcome);
-    } else {
-        for (const QString& line : *lines)
-            if (!line.isEmpty()) entries << line;
+    for (const QByteArray& line : contents.lines) {
+        if (line.isEmpty()) continue;
+        lines << line;
+        entries << textfile::decode(line);
     }
-    f_.listEditing.append(entries);
+    const int added = f_.listEditing.append(entries, true);
+    for (int i = 0; i < added; ++i)
+        if (entries[i].toUtf8() != lines[i]) kept_[entries[i]] << lines[i];
+    leftOver_ += lines.mid(added);
 }
 
 void PlaylistFile::store() {
@@ -47,15 +81,37 @@ void PlaylistFile::store() {
     save();
 }
 
+QList<QByteArray> PlaylistFile::linesToWrite() const {
+    QList<QByteArray> lines;
+    lines.reserve(f_.List1.ListCount() + leftOver_.size());
+    // An entry read from the file goes back with the bytes it was read with; equal texts take
+    // their kept bytes in turn.
+    QHash<QString, qsizetype> used;
+    for (int i = 0; i < f_.List1.ListCount(); ++i) {
+        const QString text = f_.List1.List(i);
+        const auto kept = kept_.constFind(text);
+        if (kept == kept_.cend()) {
+            lines << text.toUtf8();
+            continue;
+        }
+        qsizetype& n = used[text];
+        lines << kept->at(std::min(n++, kept->size() - 1));
+    }
+    lines += leftOver_;
+    return lines;
+}
+
 bool PlaylistFile::save() {
-    QStringList lines;
-    lines.reserve(f_.List1.ListCount());
-    for (int i = 0; i < f_.List1.ListCount(); ++i)
-        lines << f_.List1.List(i);
-    if (textfile::writeLines(path(), lines)) return true;
-    f_.platform.messages.show(QString::fromUtf8("无法写入目录库文件：") + path(),
-                              QString::fromUtf8("星鲸声海--提示"), MsgButtons::Ok,
-                              MsgIcon::Exclamation);
+    // A file the load would not read is not replaced behind the user's back.
+    const QString source = sourcePath();
+    const textfile::Kind kind = textfile::kindOf(source);
+    if (kind == textfile::Kind::TooLarge || kind == textfile::Kind::NotOrdinary) {
+        notice(QString::fromUtf8("目录库文件太大或不是普通文件，改动未保存，文件保持原样：") +
+               source);
+        return false;
+    }
+    if (textfile::writeLines(path(), linesToWrite())) return true;
+    notice(QString::fromUtf8("无法写入目录库文件：") + path());
     return false;
 }
 

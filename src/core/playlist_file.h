@@ -1,35 +1,57 @@
 #pragma once
 
+#include "core/text_file.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QStringList>
-#include <optional>
 
 namespace xj {
 
 class Form2;
 
 // The playlist file xjge.txt in the program folder: one entry a line. It is also the song
-// library's store.
+// library's store. What the program read and did not show, or could not show as it was, it
+// writes back unchanged.
 class PlaylistFile {
 public:
     explicit PlaylistFile(Form2& f) : f_(f) {}
 
-    QString path() const;
+    struct Contents {
+        textfile::Kind kind = textfile::Kind::Missing;
+        QList<QByteArray> lines;
+        QString path; // where they were read
+    };
 
-    // Reads the file's lines; a missing file is created empty and gives nothing.
-    std::optional<QStringList> open();
+    // Where the file is written.
+    QString path() const;
+    // Where it is read: the program folder's, or the executable's while the former has none.
+    QString sourcePath() const;
+
+    // Reads the file's lines; a missing file is created empty and gives nothing. A file too
+    // large or not an ordinary file is not opened.
+    Contents open();
     // Adds the lines read (empty ones skipped) to the playlist in its sort order, or the four
-    // welcome entries when the file was missing.
-    void fill(const std::optional<QStringList>& lines);
+    // welcome entries when the file was missing; says so when the file was not read.
+    void fill(const Contents& contents);
     // The load: open, then fill.
     void load() { fill(open()); }
 
     // Asks, then writes the playlist to the file.
     void store();
-    // Writes every entry, one a line. False when the file could not be written.
+    // Writes every entry, one a line, then the lines read that did not fit in the list. False
+    // (and said) when the file could not be written or must not be.
     bool save();
 
 private:
+    void notice(const QString& text);
+    QList<QByteArray> linesToWrite() const;
     Form2& f_;
+    // Lines read whose text is not their UTF-8 form, by the text they showed as.
+    QHash<QString, QList<QByteArray>> kept_;
+    // Lines read that the list had no room for, in the file's order.
+    QList<QByteArray> leftOver_;
 };
 
 } // namespace xj

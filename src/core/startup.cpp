@@ -19,11 +19,11 @@ void Startup::ensureLoaded() {
 
 void Startup::initialize() {
     // Only the opening of the playlist file comes before the panel's load.
-    std::optional<QStringList> lines = f_.playlistFile.open();
+    const PlaylistFile::Contents contents = f_.playlistFile.open();
     try {
         ensureLoaded();
         if (f_.ended()) return;
-        f_.playlistFile.fill(lines);
+        f_.playlistFile.fill(contents);
         f_.xpOption.read();
         f_.listEditing.showCount();
     } catch (const Failure&) {

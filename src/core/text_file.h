@@ -1,26 +1,59 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace xj::textfile {
 
-// The whole file as text: UTF-8 when the bytes are valid UTF-8, otherwise GB18030, so a file
-// written on a Chinese Windows system reads right. Empty when the file cannot be opened.
-std::optional<QString> readAll(const QString& path);
+// Beyond this a text file of the program is not read: a line list that large is not one the
+// program wrote, and reading it would hold up the start.
+constexpr qint64 MaxSize = 64 * 1024 * 1024;
+
+enum class Kind {
+    Missing,    // nothing by that name
+    Ordinary,   // a regular file within the bound
+    TooLarge,   // a regular file past the bound
+    NotOrdinary // a device, a pipe, a folder...: reading it might never end
+};
+
+// What lies at the path, links followed, without opening it.
+Kind kindOf(const QString& path, qint64 limit = MaxSize);
+
+struct Read {
+    Kind kind = Kind::Missing; // Missing also when an ordinary file cannot be opened
+    QByteArray bytes;
+};
+// The bytes of an ordinary file within the bound; other files are not opened.
+Read readBytes(const QString& path, qint64 limit = MaxSize);
 
 // Lines ended by CR LF or LF; a last line without an ending counts.
-QStringList splitLines(const QString& text);
+QList<QByteArray> splitLines(const QByteArray& bytes);
 
-// Writes each line ended by CR LF, in UTF-8, through a temporary file that replaces the old
-// one only when complete. False when it could not be written.
+// UTF-8 when the bytes are valid UTF-8, otherwise GB18030, so a line written on a Chinese
+// Windows system reads right.
+QString decode(const QByteArray& bytes);
+
+// The whole file as text, decoded as one; empty when it is not an ordinary file that opens.
+std::optional<QString> readAll(const QString& path);
+
+// Writes each line ended by CR LF through a temporary file that replaces the old one only when
+// complete, keeping the old file's mode. A file its owner may not write is left alone, also
+// for a user (root) whom permissions do not stop. False when nothing was written.
+bool writeLines(const QString& path, const QList<QByteArray>& lines);
+// The same with text lines, in UTF-8.
 bool writeLines(const QString& path, const QStringList& lines);
 
-// Opens for appending and closes: creates the file empty when it is missing.
+// Creates the file empty when nothing is there; an existing file is not opened.
 bool touch(const QString& path);
 
 // The file's path in a folder, with native separators.
 QString inFolder(const QString& folder, const QString& name);
+
+// Where to read a file: in `folder` when anything by that name is there, else in `fallback`
+// when it holds one, else in `folder`.
+QString readPath(const QString& folder, const QString& fallback, const QString& name);
 
 } // namespace xj::textfile

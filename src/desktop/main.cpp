@@ -9,6 +9,7 @@
 #include "platform/system_drives.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
     xj::SystemDrives drives;
     xj::PosixFolderLister folders;
     xj::QtSearchProgress progress;
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const QString programFolder = xj::programFolder(executableFolder);
+    // When the program folder is another, the executable's files are read until it has its own.
+    const QString fallbackFolder =
+        programFolder == QDir::toNativeSeparators(executableFolder) ? QString() : executableFolder;
     xj::Platform platform{engine,
                           messages,
                           instance,
@@ -49,8 +55,9 @@ int main(int argc, char** argv) {
                           drives,
                           folders,
                           progress,
-                          xj::programFolder(QCoreApplication::applicationDirPath()),
-                          xj::shellCommandLine(app.arguments().mid(1))};
+                          programFolder,
+                          xj::shellCommandLine(app.arguments().mid(1)),
+                          fallbackFolder};
 
     xj::Form2 form(platform);
     // Declared after the engine, so the views (and the video's render context) go first.

@@ -28,7 +28,9 @@ QString XpOption::path() const {
 }
 
 void XpOption::read() {
-    std::optional<QString> text = textfile::readAll(path());
+    // The executable's folder still speaks while the program folder has no file of its own.
+    std::optional<QString> text = textfile::readAll(textfile::readPath(
+        f_.platform.programFolder, f_.platform.executableFolder, QStringLiteral("xp.txt")));
     if (!text) throw Failure(53, "xp.txt cannot be read");
     f_.mnuyouxp.Checked = leadingNumber(*text) == 1.0;
 }

@@ -110,6 +110,9 @@ struct Platform {
     SearchProgress& progress;
     QString programFolder; // where xjge.txt, xp.txt and readme.txt live
     QString commandLine;   // as the shell hands it over, quotes included; empty for none
+    // The executable's folder when programFolder is another (the executable's could not be
+    // written): its xjge.txt and xp.txt are read while programFolder has none. Empty for none.
+    QString executableFolder;
 };
 
 } // namespace xj

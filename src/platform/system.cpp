@@ -42,10 +42,11 @@ QString programFolder(const QString& executableFolder) {
 
 QString shellCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return {};
-    const QString& first = arguments.first();
-    if (first.size() >= 2 && first.startsWith(QLatin1Char('"')) && first.endsWith(QLatin1Char('"')))
-        return first;
-    return QLatin1Char('"') + first + QLatin1Char('"');
+    // The shell that split an unquoted path at its blanks would have handed it over whole.
+    const QString line = arguments.join(QLatin1Char(' '));
+    if (line.size() >= 2 && line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')))
+        return line;
+    return QLatin1Char('"') + line + QLatin1Char('"');
 }
 
 } // namespace xj

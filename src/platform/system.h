@@ -34,8 +34,8 @@ public:
 // The folder of the executable when it is writable, else the user's data folder.
 QString programFolder(const QString& executableFolder);
 
-// The command line as the shell hands a path over: wrapped in double quotes unless it already
-// is. No argument gives an empty line.
+// The command line as the shell hands a path over: the arguments joined by single blanks,
+// wrapped in double quotes unless already so. No argument gives an empty line.
 QString shellCommandLine(const QStringList& arguments);
 
 } // namespace xj

@@ -93,23 +93,25 @@ void ListEditing::fontDefault() {
     setFontSize(DefaultFontSize);
 }
 
-void ListEditing::reportFull(int leftOut) {
-    f_.platform.messages.show(QString::fromUtf8("目录表最多只能容纳 %1 首，另有 %2 首未能加入。")
-                                  .arg(ListBox::MaxCount)
-                                  .arg(leftOut),
-                              QString::fromUtf8("星鲸声海--提示"), MsgButtons::Ok,
+void ListEditing::reportFull(int leftOut, bool keptInFile) {
+    QString text = QString::fromUtf8("目录表最多只能容纳 %1 首，另有 %2 首未能加入")
+                       .arg(ListBox::MaxCount)
+                       .arg(leftOut);
+    text +=
+        keptInFile ? QString::fromUtf8("，它们仍保留在目录库文件中。") : QString::fromUtf8("。");
+    f_.platform.messages.show(text, QString::fromUtf8("星鲸声海--提示"), MsgButtons::Ok,
                               MsgIcon::Exclamation);
 }
 
-int ListEditing::append(const QStringList& paths) {
+int ListEditing::append(const QStringList& paths, bool restKeptInFile) {
     const int added = f_.List1.AddItems(paths);
-    if (added < paths.size()) reportFull(static_cast<int>(paths.size()) - added);
+    if (added < paths.size()) reportFull(static_cast<int>(paths.size()) - added, restKeptInFile);
     return added;
 }
 
 bool ListEditing::insertAtTop(const QString& path) {
     if (f_.List1.ListCount() >= ListBox::MaxCount) {
-        reportFull(1);
+        reportFull(1, false);
         return false;
     }
     f_.List1.AddItem(path, 0);

@@ -27,14 +27,15 @@ public:
     void fontSmaller();
     void fontDefault();
 
-    // Adds entries at their sorted places; what does not fit under the limit is reported and
-    // left out. Returns how many were added.
-    int append(const QStringList& paths);
+    // Adds entries at their sorted places, in the given order until the limit; what does not
+    // fit is reported and left out (the playlist file's load says it keeps those lines).
+    // Returns how many were added.
+    int append(const QStringList& paths, bool restKeptInFile = false);
     // Inserts one entry at the top; false (reported) when the list is full.
     bool insertAtTop(const QString& path);
 
 private:
-    void reportFull(int leftOut);
+    void reportFull(int leftOut, bool keptInFile);
     void setFontSize(double points);
     Form2& f_;
 };

@@ -1,4 +1,5 @@
 #include "core/startup.h"
+#include "platform/system.h"
 #include "support/panel_fixture.h"
 
 #include <QStringEncoder>
@@ -149,6 +150,20 @@ TEST_F(StartupTest, CommandLineIsTakenAsAQuotedPath) {
     EXPECT_EQ(f.Caption, QString::fromUtf8("星鲸超级声海目录"));
     EXPECT_FALSE(f.wenjianming);
     EXPECT_TRUE(fake.engine.file.isEmpty());
+}
+
+TEST_F(StartupTest, AnUnquotedPathWithBlanksReachesThePlayerWhole) {
+    const QString path = QString::fromUtf8("/音乐/my song.mp3");
+    fake.engine.addMedia(path, 30);
+    const QString line = shellCommandLine({QString::fromUtf8("/音乐/my"), "song.mp3"});
+    Form2& f = start(line);
+    EXPECT_EQ(f.Caption, path);
+    EXPECT_EQ(fake.engine.file, path);
+    EXPECT_TRUE(fake.engine.playing());
+    // One argument already in quotes stays as it is; no argument is no command line.
+    EXPECT_EQ(shellCommandLine({"\"/a/b c.mp3\""}), "\"/a/b c.mp3\"");
+    EXPECT_EQ(shellCommandLine({"/a/b.mp3"}), "\"/a/b.mp3\"");
+    EXPECT_TRUE(shellCommandLine({}).isEmpty());
 }
 
 TEST_F(StartupTest, UnplayableCommandLineFileEndsTheLoadSilently) {

@@ -101,7 +101,7 @@ FakePlatform::FakePlatform()
                                                                clock,    shell,      flash,
                                                                exit,     fileDialog, drives,
                                                                *folders, progress,   folder.path(),
-                                                               {}} {}
+                                                               {},       {}} {}
 
 QString FakePlatform::file(const QString& name) const {
     return QDir(folder.path()).filePath(name);
