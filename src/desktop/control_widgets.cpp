@@ -48,8 +48,8 @@ void setColours(QWidget* w, const Control& c, std::initializer_list<QPalette::Co
     if (changed) w->setPalette(pal);
 }
 
-QWidget* createButton(CommandButton& b, const QString& window, const ControlEvents& events,
-                      FrontEnd& front, QWidget* parent) {
+// Its click reaches the handler through the control's event forwarder.
+QWidget* createButton(CommandButton& b, const QString& window, QWidget* parent) {
     QAbstractButton* button;
     if (b.Picture) {
         auto* tool = new QToolButton(parent);
@@ -58,9 +58,6 @@ QWidget* createButton(CommandButton& b, const QString& window, const ControlEven
     } else {
         button = new QPushButton(parent);
     }
-    const auto& handler = events.click;
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [&front, &handler] { forwardEvent(front, handler); });
     return button;
 }
 
@@ -134,7 +131,7 @@ QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front,
     QWidget* w;
     QWidget* mouseArea = nullptr;
     if (auto* b = dynamic_cast<CommandButton*>(&c)) {
-        w = createButton(*b, window, events, front, parent);
+        w = createButton(*b, window, parent);
     } else if (dynamic_cast<Label*>(&c)) {
         auto* label = new ClickableLabel(parent);
         label->setTextFormat(Qt::PlainText);
