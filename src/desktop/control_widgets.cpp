@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <map>
 
 namespace xj {
 
@@ -173,6 +174,17 @@ void setListItems(QListWidget* list, const QStringList& items) {
     list->addItems(items);
 }
 
+// What a screen reader calls a control that shows no text of its own.
+QString spokenName(const Control& c) {
+    static const std::map<QString, QString> names = {
+        {QStringLiteral("List1"), QString::fromUtf8("目录表")},
+        {QStringLiteral("HScroll1"), QString::fromUtf8("音量")},
+    };
+    if (!c.ToolTipText.isEmpty()) return c.ToolTipText;
+    auto it = names.find(c.Name);
+    return it == names.end() ? QString() : it->second;
+}
+
 void setComboItems(QComboBox* box, const QStringList& items) {
     QStringList shown;
     for (int i = 0; i < box->count(); ++i)
@@ -210,6 +222,7 @@ void mirrorControl(const Control& c, QWidget* w) {
     } else if (dynamic_cast<const ListBox*>(&c)) {
         static_cast<ListBoxWidget*>(w)->mirror();
         setColours(w, c, {QPalette::Text}, {QPalette::Base});
+        name = spokenName(c);
     } else if (auto* combo = dynamic_cast<const ComboBox*>(&c)) {
         auto* box = static_cast<QComboBox*>(w);
         setComboItems(box, QStringList(combo->items.begin(), combo->items.end()));
@@ -237,6 +250,7 @@ void mirrorControl(const Control& c, QWidget* w) {
         if (scroll->minimum() != bar->Min || scroll->maximum() != bar->Max)
             scroll->setRange(bar->Min, bar->Max);
         if (scroll->value() != bar->Value) scroll->setValue(bar->Value);
+        name = spokenName(c);
     }
 
     if (w->accessibleName() != name) w->setAccessibleName(name);
