@@ -72,23 +72,32 @@ void forwardText(FrontEnd& front, QString& text, const QString& value,
     });
 }
 
-QWidget* createCombo(ComboBox& combo, const ControlEvents& events, FrontEnd& front,
-                     QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // The model holds the text: no completion of its own.
-    box->setCompleter(nullptr);
-    // Typing is a change, choosing from the list a click.
-    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box,
-                     [&front, &combo, &events](const QString& text) {
-                         if (!front.syncing()) forwardText(front, combo.Text, text, events.change);
-                     });
-    QObject::connect(box, &QComboBox::activated, box, [&front, &combo, &events, box](int index) {
-        if (!front.syncing()) forwardText(front, combo.Text, box->itemText(index), events.click);
-    });
-    return box;
-}
+// An editable type box. Text written into it is a change, whether typed or set through the
+// accessibility bus (which sets it without a keystroke); choosing from the list is a click.
+class TypeBox : public QComboBox {
+public:
+    TypeBox(ComboBox& combo, const ControlEvents& events, FrontEnd& front, QWidget* parent)
+        : QComboBox(parent) {
+        setEditable(true);
+        setInsertPolicy(QComboBox::NoInsert);
+        // The model holds the text: no completion of its own.
+        setCompleter(nullptr);
+        connect(this, &QComboBox::currentIndexChanged, this, [this](int i) { index_ = i; });
+        connect(lineEdit(), &QLineEdit::textChanged, this,
+                [this, &front, &combo, &events](const QString& text) {
+                    // The box writes a chosen item's text once it stands on that item, before
+                    // it tells of the move: that text is the choice, which `activated` brings.
+                    if (front.syncing() || currentIndex() != index_ || text == combo.Text) return;
+                    forwardText(front, combo.Text, text, events.change);
+                });
+        connect(this, &QComboBox::activated, this, [this, &front, &combo, &events](int i) {
+            if (!front.syncing()) forwardText(front, combo.Text, itemText(i), events.click);
+        });
+    }
+
+private:
+    int index_ = -1; // the item the box last told of
+};
 
 QWidget* createDriveList(DriveListBox& drive, const ControlEvents& events, FrontEnd& front,
                          QWidget* parent) {
@@ -145,7 +154,7 @@ QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front,
         mouseArea = view->viewport();
         w = view;
     } else if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
-        w = createCombo(*combo, events, front, parent);
+        w = new TypeBox(*combo, events, front, parent);
     } else if (auto* drive = dynamic_cast<DriveListBox*>(&c)) {
         w = createDriveList(*drive, events, front, parent);
     } else if (auto* folders = dynamic_cast<DirListBox*>(&c)) {

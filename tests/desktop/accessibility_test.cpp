@@ -4,6 +4,8 @@
 #include "support/fakes.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -65,6 +67,31 @@ TEST_F(AccessibilityTest, ThePanelNamesItsListAndSliderAndHidesWhatIsNeverShown)
     EXPECT_EQ(byName["List1"]->text(QAccessible::Name), QString::fromUtf8("目录表"));
     ASSERT_TRUE(byName.contains("HScroll1"));
     EXPECT_EQ(byName["HScroll1"]->text(QAccessible::Name), QString::fromUtf8("音量"));
+}
+
+TEST_F(AccessibilityTest, TextEnteredIntoTheTypeBoxReachesTheSearch) {
+    auto* box = panel().findChild<QComboBox*>("Combo1");
+    ASSERT_NE(box, nullptr);
+    QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(box->lineEdit());
+    ASSERT_NE(edit, nullptr);
+
+    // As a voice-control tool sets a text field's value.
+    edit->setText(QAccessible::Value, "*.png");
+    EXPECT_EQ(box->currentText(), "*.png");
+    EXPECT_EQ(form->Combo1.Text, "*.png");
+
+    // As a screen reader edits text in place.
+    QAccessibleEditableTextInterface* editable = edit->editableTextInterface();
+    ASSERT_NE(editable, nullptr);
+    editable->replaceText(0, int(box->currentText().size()), "*.avi");
+    EXPECT_EQ(form->Combo1.Text, "*.avi");
+
+    // The drive search asks about the type the box shows.
+    fake.messages.answers.push_back(MsgResult::No);
+    front->forward([&] { form->Command1_Click(); });
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(fake.messages.shown[0].text.contains("*.avi"))
+        << fake.messages.shown[0].text.toStdString();
 }
 
 } // namespace
