@@ -35,8 +35,9 @@ mark=$(sound_mark)
 click_panel 1 4807 1502
 expect_play_goes_on "a mouse click" "$mark"
 
-# The keyboard: from the playlist, Tab walks the panel's controls to ⏭ and Space presses it.
-# The player window hands the focus back to the panel three seconds after play starts.
+# The keyboard: from the playlist, Tab walks the panel's controls to ⏭ and Space presses it:
+# window size, minimise all, the drive, the type, search, open, tools, ⏮, ▶, ⏸, ⏹, ⏭ (twelve
+# steps). The player window hands the focus back to the panel three seconds after play starts.
 double_click_first_entry
 sleep 4
 xdotool key --delay 80 $(printf 'Tab %.0s' $(seq 12))
