@@ -5,8 +5,11 @@
 #include "desktop/geometry.h"
 #include "desktop/key_codes.h"
 
+#include <QAbstractButton>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 #include <map>
 
@@ -112,14 +115,48 @@ int shiftCode(Qt::KeyboardModifiers m) {
 EventForwarder::EventForwarder(FrontEnd& front, const ControlEvents& events, QWidget* widget,
                                QWidget* mouseArea)
     : QObject(widget), front_(front), events_(events), mouseArea_(mouseArea),
-      keyArea_(widget->focusProxy() ? widget->focusProxy() : widget) {
+      keyArea_(widget->focusProxy() ? widget->focusProxy() : widget),
+      button_(qobject_cast<QAbstractButton*>(widget)) {
     mouseArea_->installEventFilter(this);
     if (keyArea_ != mouseArea_) keyArea_->installEventFilter(this);
+    if (button_) connect(button_, &QAbstractButton::clicked, this, &EventForwarder::buttonClicked);
+}
+
+void EventForwarder::buttonClicked() {
+    forwardEvent(front_, events_.click);
+    // Space, Enter or the accessibility bus pressed it: no mouse button comes up after.
+    if (!releasing_) {
+        const QPoint middle = button_->rect().center();
+        release(1, shiftCode(QGuiApplication::keyboardModifiers()), geometry::toTwips(middle.x()),
+                geometry::toTwips(middle.y()));
+    }
+}
+
+void EventForwarder::release(int button, int shift, int x, int y) {
+    if (!events_.mouseUp || !button) return;
+    Form2& form = front_.form();
+    front_.forward([&] { events_.mouseUp(form, button, shift, x, y); });
+}
+
+bool EventForwarder::releaseAfterClick(QEvent* event) {
+    // The button takes the release first, so the click it makes runs before the release.
+    const QPointer<EventForwarder> alive(this);
+    releasing_ = true;
+    static_cast<QObject*>(button_)->event(event); // public as a QObject
+    if (!alive) return true;
+    releasing_ = false;
+    auto* me = static_cast<QMouseEvent*>(event);
+    const QPoint p = me->position().toPoint();
+    release(buttonCode(me->button()), shiftCode(me->modifiers()), geometry::toTwips(p.x()),
+            geometry::toTwips(p.y()));
+    return true;
 }
 
 bool EventForwarder::eventFilter(QObject* watched, QEvent* event) {
     Form2& form = front_.form();
     const QEvent::Type type = event->type();
+    if (watched == button_ && type == QEvent::MouseButtonRelease && events_.mouseUp)
+        return releaseAfterClick(event);
     if (watched == mouseArea_ &&
         (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick)) {
@@ -134,6 +171,14 @@ bool EventForwarder::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::MouseButtonDblClick) forwardEvent(front_, events_.dblClick);
     }
     if (watched == keyArea_) {
+        if (type == QEvent::KeyPress && button_) {
+            // Enter presses the focused button, as Space does.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                button_->click();
+                return true;
+            }
+        }
         if (type == QEvent::KeyPress && events_.keyDown) {
             const int code = virtualKey(*static_cast<QKeyEvent*>(event));
             if (code) front_.forward([&] { events_.keyDown(form, code); });

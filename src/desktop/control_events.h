@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QAbstractButton;
 class QWidget;
 
 namespace xj {
@@ -33,6 +34,8 @@ void forwardEvent(FrontEnd& front, const ControlEvents::Plain& handler);
 
 // Forwards mouse presses, releases and double-clicks on `mouseArea` (a list's viewport, or
 // the widget) and key presses and focus on the widget's focus proxy to the control's handlers.
+// A button's click comes before its release, however it is pressed: a click by keyboard or
+// through the accessibility bus is followed by the release a mouse would make.
 class EventForwarder : public QObject {
 public:
     EventForwarder(FrontEnd& front, const ControlEvents& events, QWidget* widget,
@@ -40,10 +43,16 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buttonClicked();
+    bool releaseAfterClick(QEvent* event);
+    void release(int button, int shift, int x, int y);
+
     FrontEnd& front_;
     const ControlEvents& events_;
     QWidget* mouseArea_;
     QWidget* keyArea_;
+    QAbstractButton* button_;
+    bool releasing_ = false; // a mouse release is being handled by the button
 };
 
 } // namespace xj

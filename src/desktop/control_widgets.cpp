@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <map>
 
 namespace xj {
 
@@ -48,8 +49,8 @@ void setColours(QWidget* w, const Control& c, std::initializer_list<QPalette::Co
     if (changed) w->setPalette(pal);
 }
 
-QWidget* createButton(CommandButton& b, const QString& window, const ControlEvents& events,
-                      FrontEnd& front, QWidget* parent) {
+// Its click reaches the handler through the control's event forwarder.
+QWidget* createButton(CommandButton& b, const QString& window, QWidget* parent) {
     QAbstractButton* button;
     if (b.Picture) {
         auto* tool = new QToolButton(parent);
@@ -58,9 +59,6 @@ QWidget* createButton(CommandButton& b, const QString& window, const ControlEven
     } else {
         button = new QPushButton(parent);
     }
-    const auto& handler = events.click;
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [&front, &handler] { forwardEvent(front, handler); });
     return button;
 }
 
@@ -74,23 +72,32 @@ void forwardText(FrontEnd& front, QString& text, const QString& value,
     });
 }
 
-QWidget* createCombo(ComboBox& combo, const ControlEvents& events, FrontEnd& front,
-                     QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // The model holds the text: no completion of its own.
-    box->setCompleter(nullptr);
-    // Typing is a change, choosing from the list a click.
-    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box,
-                     [&front, &combo, &events](const QString& text) {
-                         if (!front.syncing()) forwardText(front, combo.Text, text, events.change);
-                     });
-    QObject::connect(box, &QComboBox::activated, box, [&front, &combo, &events, box](int index) {
-        if (!front.syncing()) forwardText(front, combo.Text, box->itemText(index), events.click);
-    });
-    return box;
-}
+// An editable type box. Text written into it is a change, whether typed or set through the
+// accessibility bus (which sets it without a keystroke); choosing from the list is a click.
+class TypeBox : public QComboBox {
+public:
+    TypeBox(ComboBox& combo, const ControlEvents& events, FrontEnd& front, QWidget* parent)
+        : QComboBox(parent) {
+        setEditable(true);
+        setInsertPolicy(QComboBox::NoInsert);
+        // The model holds the text: no completion of its own.
+        setCompleter(nullptr);
+        connect(this, &QComboBox::currentIndexChanged, this, [this](int i) { index_ = i; });
+        connect(lineEdit(), &QLineEdit::textChanged, this,
+                [this, &front, &combo, &events](const QString& text) {
+                    // The box writes a chosen item's text once it stands on that item, before
+                    // it tells of the move: that text is the choice, which `activated` brings.
+                    if (front.syncing() || currentIndex() != index_ || text == combo.Text) return;
+                    forwardText(front, combo.Text, text, events.change);
+                });
+        connect(this, &QComboBox::activated, this, [this, &front, &combo, &events](int i) {
+            if (!front.syncing()) forwardText(front, combo.Text, itemText(i), events.click);
+        });
+    }
+
+private:
+    int index_ = -1; // the item the box last told of
+};
 
 QWidget* createDriveList(DriveListBox& drive, const ControlEvents& events, FrontEnd& front,
                          QWidget* parent) {
@@ -134,7 +141,7 @@ QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front,
     QWidget* w;
     QWidget* mouseArea = nullptr;
     if (auto* b = dynamic_cast<CommandButton*>(&c)) {
-        w = createButton(*b, window, events, front, parent);
+        w = createButton(*b, window, parent);
     } else if (dynamic_cast<Label*>(&c)) {
         auto* label = new ClickableLabel(parent);
         label->setTextFormat(Qt::PlainText);
@@ -147,7 +154,7 @@ QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front,
         mouseArea = view->viewport();
         w = view;
     } else if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
-        w = createCombo(*combo, events, front, parent);
+        w = new TypeBox(*combo, events, front, parent);
     } else if (auto* drive = dynamic_cast<DriveListBox*>(&c)) {
         w = createDriveList(*drive, events, front, parent);
     } else if (auto* folders = dynamic_cast<DirListBox*>(&c)) {
@@ -174,6 +181,17 @@ void setListItems(QListWidget* list, const QStringList& items) {
     if (same) return;
     list->clear();
     list->addItems(items);
+}
+
+// What a screen reader calls a control that shows no text of its own.
+QString spokenName(const Control& c) {
+    static const std::map<QString, QString> names = {
+        {QStringLiteral("List1"), QString::fromUtf8("目录表")},
+        {QStringLiteral("HScroll1"), QString::fromUtf8("音量")},
+    };
+    if (!c.ToolTipText.isEmpty()) return c.ToolTipText;
+    auto it = names.find(c.Name);
+    return it == names.end() ? QString() : it->second;
 }
 
 void setComboItems(QComboBox* box, const QStringList& items) {
@@ -213,6 +231,7 @@ void mirrorControl(const Control& c, QWidget* w) {
     } else if (dynamic_cast<const ListBox*>(&c)) {
         static_cast<ListBoxWidget*>(w)->mirror();
         setColours(w, c, {QPalette::Text}, {QPalette::Base});
+        name = spokenName(c);
     } else if (auto* combo = dynamic_cast<const ComboBox*>(&c)) {
         auto* box = static_cast<QComboBox*>(w);
         setComboItems(box, QStringList(combo->items.begin(), combo->items.end()));
@@ -240,6 +259,7 @@ void mirrorControl(const Control& c, QWidget* w) {
         if (scroll->minimum() != bar->Min || scroll->maximum() != bar->Max)
             scroll->setRange(bar->Min, bar->Max);
         if (scroll->value() != bar->Value) scroll->setValue(bar->Value);
+        name = spokenName(c);
     }
 
     if (w->accessibleName() != name) w->setAccessibleName(name);

@@ -67,6 +67,7 @@ PanelView::PanelView(Form2& form, FrontEnd& front) : form_(form), front_(front) 
     setCentralWidget(canvas);
     auto* menuKeys = new MenuKeysFirst(this);
     for (Control* c : form.controls()) {
+        if (c->NeverShown) continue;
         QWidget* w = createControlWidget(*c, form.Name, front, canvas);
         controls_.emplace_back(c, w);
         w->installEventFilter(menuKeys);

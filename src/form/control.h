@@ -34,6 +34,9 @@ public:
     int Width = 0;
     int Height = 0;
     bool Visible = true;
+    // A helper the window keeps out of sight for good: it gets no widget, so nothing shows
+    // it to a screen reader either.
+    bool NeverShown = false;
     bool Enabled = true;
     QString Caption;
     QString ToolTipText;

@@ -62,6 +62,11 @@ PanelControls::PanelControls() {
     Label6.BackColor = colors::Blue;
 
     Timer3.Tag = QStringLiteral("0.09");
+
+    for (Control* c : std::initializer_list<Control*>{
+             &Command26, &Command3, &Command7, &SubDir, &Dir1, &File1, &imOpen, &imSave, &Image1,
+             &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Picture1, &CommonDialog1})
+        c->NeverShown = true;
 }
 
 std::vector<Control*> PanelControls::controls() {

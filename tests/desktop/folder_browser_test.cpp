@@ -125,6 +125,12 @@ TEST_F(FolderBrowserTest, TypingChoosingAndMovingReachTheBrowser) {
     EXPECT_FALSE(browser().Command2.Enabled);
     expectPreviewShown();
 
+    // Text the model writes into the box is shown, not taken back as a change.
+    front->forward([&] { browser().Combo1.Text = type->itemText(2); });
+    EXPECT_EQ(type->currentText(), type->itemText(2));
+    EXPECT_FALSE(browser().Command2.Enabled);
+    front->forward([&] { browser().Combo1.Text = type->itemText(1); });
+
     // Typed text is a change, which makes add all ready again.
     type->lineEdit()->selectAll();
     QTest::keyClicks(type->lineEdit(), "*.wav");

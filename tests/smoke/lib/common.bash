@@ -163,3 +163,22 @@ frame_edges() {
   [ -n "$extents" ] && read -r l r t b <<<"$extents"
   echo "$((x - l)) $((y - t)) $((x + w + r)) $((y + h + b))"
 }
+
+# Clicks the panel at a point given in twips from its client area's top left.
+click_panel() {
+  local x y
+  read -r x y < <(panel_point "$PANEL" "$2" "$3")
+  xdotool mousemove "$x" "$y" click "$1"
+}
+
+# Bytes recorded so far: what is heard after a moment is what lies past it.
+sound_mark() {
+  stat -c %s "$WORK/sound.raw"
+}
+
+# The tones (of those given after the mark) heard since the mark $1, one a line.
+tones_since() {
+  local mark="$1"; shift
+  tail -c +"$((mark + 1))" "$WORK/sound.raw" > "$WORK/since.raw"
+  python3 "$(dirname "${BASH_SOURCE[0]}")/tones.py" "$WORK/since.raw" "$@"
+}
