@@ -158,6 +158,7 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         picture_ = false;
         pausedSeekTarget_.reset();
         seekPending_ = false;
+        setVideo(false);
         if (playedOut) notifyLater([](MediaListener& l) { l.playbackEnded(); });
         break;
     }
@@ -193,6 +194,7 @@ void MpvEngine::onFileLoaded() {
         else
             pictureClock_.start();
     }
+    setVideo(hasProperty(mpv_, "current-tracks/video/id"));
     double seconds = 0;
     if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0) noteDuration(seconds);
 }
@@ -215,6 +217,12 @@ void MpvEngine::notifyLater(void (*notify)(MediaListener&)) {
             if (generation == generation_ && listener_) notify(*listener_);
         },
         Qt::QueuedConnection);
+}
+
+void MpvEngine::setVideo(bool present) {
+    if (video_ == present) return;
+    video_ = present;
+    if (sink_) sink_->videoChanged();
 }
 
 void MpvEngine::setPaused(bool paused) {
@@ -254,6 +262,7 @@ void MpvEngine::load() {
     pausedSeekTarget_.reset();
     seekPending_ = seekStarted_ = false;
     setPaused(false);
+    setVideo(false);
 
     const QByteArray path = mpvPath(fileName_);
     const char* command[] = {"loadfile", path.constData(), "replace", nullptr};
@@ -401,6 +410,7 @@ void MpvEngine::close() {
     picture_ = false;
     pausedSeekTarget_.reset();
     seekPending_ = seekStarted_ = false;
+    setVideo(false);
 }
 
 } // namespace xj

@@ -73,6 +73,14 @@ QString makeVideo(const QString& dir, const QString& name, double seconds, bool 
     return runFfmpeg(dir, name, arguments);
 }
 
+QString makeSolidVideo(const QString& dir, const QString& name, const QString& colour,
+                       double seconds) {
+    return runFfmpeg(
+        dir, name,
+        {"-f", "lavfi", "-i",
+         QString("color=c=%1:size=160x120:rate=25:duration=%2").arg(colour).arg(seconds)});
+}
+
 QString makePicture(const QString& dir, const QString& name, int width, int height) {
     return runFfmpeg(dir, name,
                      {"-f", "lavfi", "-i",

@@ -17,6 +17,10 @@ QString makeMp3(const QString& dir, const QString& name, double seconds);
 QString makeVideo(const QString& dir, const QString& name, double seconds = 1.0,
                   bool withAudio = true);
 
+// A video of one solid colour (an ffmpeg colour name such as "red"), 160x120, 25 fps, no sound.
+QString makeSolidVideo(const QString& dir, const QString& name, const QString& colour,
+                       double seconds = 1.0);
+
 // One frame of the coloured test pattern (.png, .bmp, .jpg, .gif...).
 QString makePicture(const QString& dir, const QString& name, int width = 160, int height = 120);
 
