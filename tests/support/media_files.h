@@ -27,4 +27,11 @@ QString makePicture(const QString& dir, const QString& name, int width = 160, in
 // Random bytes, for a file whose name promises a format its content does not have.
 QString makeGarbage(const QString& dir, const QString& name, qint64 bytes);
 
+// Entries that are not regular files: a named pipe, and a UNIX socket's file (nobody listens).
+QString makeFifo(const QString& dir, const QString& name);
+QString makeSocket(const QString& dir, const QString& name);
+// Lets a reader blocked opening the pipe go on (it reads end-of-file at once). False when
+// nobody is opening it.
+bool releaseFifo(const QString& path);
+
 } // namespace xj::test
