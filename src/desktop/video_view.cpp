@@ -113,7 +113,13 @@ void* glProcAddress(void*, const char* name) {
 class GlSurface final : public QOpenGLWidget {
 public:
     GlSurface(MpvEngine& engine, QWidget* parent) : QOpenGLWidget(parent), engine_(&engine) {}
-    ~GlSurface() override { release(); }
+    ~GlSurface() override {
+        release();
+        // ~QOpenGLWidget destroys the GL context, whose signal must not reach this object
+        // once only its QOpenGLWidget part is left.
+        if (QOpenGLContext* gl = context())
+            disconnect(gl, &QOpenGLContext::aboutToBeDestroyed, this, &GlSurface::release);
+    }
 
     void frameReady() {
         if (!context_) return;
