@@ -70,7 +70,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
-        if (!context_) return;
+        if (!context_ || !engine_->showsVideo()) return;
         const QSize size = (QSizeF(this->size()) * devicePixelRatioF()).toSize();
         if (size.isEmpty()) return;
         if (frame_.size() != size) {
@@ -95,6 +95,8 @@ private:
         update();
     }
 
+    void videoChanged() override { update(); }
+
     MpvEngine* engine_;
     mpv_render_context* context_ = nullptr;
     QImage frame_;
@@ -110,7 +112,13 @@ void* glProcAddress(void*, const char* name) {
 class GlSurface final : public QOpenGLWidget {
 public:
     GlSurface(MpvEngine& engine, QWidget* parent) : QOpenGLWidget(parent), engine_(&engine) {}
-    ~GlSurface() override { release(); }
+    ~GlSurface() override {
+        release();
+        // ~QOpenGLWidget destroys the GL context, whose signal must not reach this object
+        // once only its QOpenGLWidget part is left.
+        if (QOpenGLContext* gl = context())
+            disconnect(gl, &QOpenGLContext::aboutToBeDestroyed, this, &GlSurface::release);
+    }
 
     void frameReady() {
         if (!context_) return;
@@ -157,7 +165,7 @@ protected:
         QOpenGLFunctions* gl = context()->functions();
         gl->glClearColor(0, 0, 0, 1);
         gl->glClear(GL_COLOR_BUFFER_BIT);
-        if (!context_) return;
+        if (!context_ || !engine_ || !engine_->showsVideo()) return;
         const qreal ratio = devicePixelRatioF();
         mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
                            static_cast<int>(width() * ratio), static_cast<int>(height() * ratio),
@@ -196,6 +204,8 @@ private:
         surface_->detach();
         engine_ = nullptr;
     }
+
+    void videoChanged() override { surface_->update(); }
 
     MpvEngine* engine_;
     GlSurface* surface_;

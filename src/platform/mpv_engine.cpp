@@ -26,11 +26,24 @@ Failure mpvFailure(int code, const char* what) {
     return Failure(code, std::string(what) + ": " + mpv_error_string(code));
 }
 
+bool isUrl(const QString& path) {
+    return path.contains(QLatin1String("://"));
+}
+
 // mpv reads "-" as standard input and "name:..." as a protocol, so a local name goes in as an
 // absolute path. Anything that looks like a URL is passed through.
 QByteArray mpvPath(const QString& path) {
-    if (path.contains(QLatin1String("://"))) return path.toUtf8();
+    if (isUrl(path)) return path.toUtf8();
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toUtf8();
+}
+
+// Opening a pipe or a device can block for as long as nobody writes to it, and a folder would
+// be read as a playlist: only regular files (or links to them) are media. A missing file is
+// left to mpv, which reports it.
+bool notAFile(const QString& path) {
+    if (isUrl(path)) return false;
+    const QFileInfo info(path); // stat only: nothing is opened
+    return info.exists() && !info.isFile();
 }
 
 bool flagProperty(mpv_handle* mpv, const char* name) {
@@ -158,6 +171,7 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         picture_ = false;
         pausedSeekTarget_.reset();
         seekPending_ = false;
+        setVideo(false);
         if (playedOut) notifyLater([](MediaListener& l) { l.playbackEnded(); });
         break;
     }
@@ -193,6 +207,7 @@ void MpvEngine::onFileLoaded() {
         else
             pictureClock_.start();
     }
+    setVideo(hasProperty(mpv_, "current-tracks/video/id"));
     double seconds = 0;
     if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0) noteDuration(seconds);
 }
@@ -215,6 +230,12 @@ void MpvEngine::notifyLater(void (*notify)(MediaListener&)) {
             if (generation == generation_ && listener_) notify(*listener_);
         },
         Qt::QueuedConnection);
+}
+
+void MpvEngine::setVideo(bool present) {
+    if (video_ == present) return;
+    video_ = present;
+    if (sink_) sink_->videoChanged();
 }
 
 void MpvEngine::setPaused(bool paused) {
@@ -245,6 +266,9 @@ void MpvEngine::setPictureSeconds(double seconds) {
 }
 
 void MpvEngine::load() {
+    // A load still running when its wait ended (a slow or hung medium) may keep mpv from
+    // starting the next one: waiting again would stall every later call for the same reason.
+    const bool wait = state_ != State::Loading;
     ++generation_;
     state_ = State::Loading;
     loadError_ = 0;
@@ -254,6 +278,16 @@ void MpvEngine::load() {
     pausedSeekTarget_.reset();
     seekPending_ = seekStarted_ = false;
     setPaused(false);
+    setVideo(false);
+
+    if (notAFile(fileName_)) {
+        // Like a missing file: whatever played before is gone.
+        const char* stop[] = {"stop", nullptr};
+        mpv_command(mpv_, stop);
+        entryId_ = -1;
+        state_ = State::Ended;
+        throw Failure(MPV_ERROR_LOADING_FAILED, "not a regular file");
+    }
 
     const QByteArray path = mpvPath(fileName_);
     const char* command[] = {"loadfile", path.constData(), "replace", nullptr};
@@ -272,7 +306,7 @@ void MpvEngine::load() {
     }
     mpv_free_node_contents(&result);
 
-    pumpUntil([this] { return state_ != State::Loading; }, options_.loadTimeoutMs);
+    if (wait) pumpUntil([this] { return state_ != State::Loading; }, options_.loadTimeoutMs);
     // Still opening after the wait (a slow medium): it finishes in the background.
     if (state_ == State::Ended && loadError_ < 0) throw mpvFailure(loadError_, "load");
 }
@@ -401,6 +435,7 @@ void MpvEngine::close() {
     picture_ = false;
     pausedSeekTarget_.reset();
     seekPending_ = seekStarted_ = false;
+    setVideo(false);
 }
 
 } // namespace xj

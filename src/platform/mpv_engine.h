@@ -33,6 +33,8 @@ struct MpvOptions {
 class VideoSink {
 public:
     virtual void releaseVideo() = 0;
+    // The open file's video came or went (see MpvEngine::showsVideo): draw again.
+    virtual void videoChanged() = 0;
 
 protected:
     ~VideoSink() = default;
@@ -74,6 +76,9 @@ public:
     void videoOutputReady();
     // The open file is a still picture, whose position is the time it has been shown.
     bool showingPicture() const { return state_ == State::Loaded && picture_; }
+    // The loaded file has a video track (a film, a picture, cover art). While it has none,
+    // mpv keeps the previous file's last frame, which must not be shown.
+    bool showsVideo() const { return video_; }
 
 private:
     enum class State { Empty, Loading, Loaded, Ended };
@@ -87,6 +92,7 @@ private:
     void noteDuration(double seconds);
     void notifyLater(void (*notify)(MediaListener&));
     void setPaused(bool paused);
+    void setVideo(bool present);
     void seekTo(double seconds);
 
     // Seconds a picture has been shown, stopping while paused.
@@ -113,6 +119,7 @@ private:
     bool seekStarted_ = false;
     std::optional<double> pausedSeekTarget_;
 
+    bool video_ = false;
     bool picture_ = false;
     double pictureBase_ = 0;
     QElapsedTimer pictureClock_; // valid while a picture is shown unpaused

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,14 +21,29 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
     return QTest::qWaitFor(done, timeoutMs);
 }
 
-// Pixels clearly brighter than black in what the view shows.
-int litPixels(QWidget& view) {
-    const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int lit = 0;
+// What the screen shows of the view's window: what was last painted, not a fresh rendering.
+QImage onScreen(QWidget& view) {
+    return view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int countPixels(QWidget& view, const std::function<bool(QRgb)>& matches) {
+    const QImage image = onScreen(view);
+    int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) > 40) ++lit;
-    return lit;
+            if (matches(image.pixel(x, y))) ++count;
+    return count;
+}
+
+// Pixels clearly brighter than black.
+int litPixels(QWidget& view) {
+    return countPixels(view, [](QRgb pixel) { return qGray(pixel) > 40; });
+}
+
+int redPixels(QWidget& view) {
+    return countPixels(view, [](QRgb pixel) {
+        return qRed(pixel) > 160 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+    });
 }
 
 MpvOptions quietOptions(const QString& videoOutput) {
@@ -65,6 +81,30 @@ TEST_F(VideoViewTest, TheViewShowsTheVideoOnBlack) {
     engine.close();
     EXPECT_TRUE(waitUntil([&] { return litPixels(*view) == 0; }));
 
+    engine.setFileName(test::makePicture(dir_.path(), "pattern.png"));
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+}
+
+TEST_F(VideoViewTest, AFileWithoutVideoNeverShowsThePreviousPicture) {
+    MpvEngine engine(quietOptions("libmpv,null"));
+    auto view = shownView(engine);
+    const QString red = test::makeSolidVideo(dir_.path(), "red.mkv", "red", 10.0);
+    const QString tone = test::makeTone(dir_.path(), "tone.flac", 10.0);
+    const QString song = test::makeTone(dir_.path(), "song.ogg", 10.0);
+
+    for (const QString& sound : {tone, song}) {
+        engine.setFileName(red);
+        ASSERT_TRUE(waitUntil([&] { return redPixels(*view) > 1000; }));
+        engine.setFileName(sound);
+        ASSERT_TRUE(waitUntil([&] { return engine.position() > 0.3; }));
+        EXPECT_EQ(redPixels(*view), 0) << sound.toStdString();
+        EXPECT_EQ(litPixels(*view), 0) << sound.toStdString();
+    }
+
+    // The next video shows again, and so does a picture after a sound.
+    engine.setFileName(red);
+    EXPECT_TRUE(waitUntil([&] { return redPixels(*view) > 1000; }));
+    engine.setFileName(tone);
     engine.setFileName(test::makePicture(dir_.path(), "pattern.png"));
     EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
 }

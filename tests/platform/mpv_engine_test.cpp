@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -141,6 +143,74 @@ TEST_F(MpvEngineTest, UnplayableFilesFailAtOnceAndKeepTheirNames) {
     // A good file after a failure plays.
     engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 2.0));
     EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+}
+
+TEST_F(MpvEngineTest, EntriesThatAreNotRegularFilesFailAtOnce) {
+    const QString fifo = test::makeFifo(dir_.path(), "stalled.mp3");
+    // Should the pipe ever be opened, nobody writes to it: let the opener go before the end.
+    const auto release = qScopeGuard([&] { test::releaseFifo(fifo); });
+    const QString folder = path("folder.mp3");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    test::makeWav(folder, "inside.wav", 1.0);
+    const QString socket = test::makeSocket(dir_.path(), "socket.wav");
+    const QString device = QStringLiteral("/dev/null");
+
+    const QString wav = test::makeWav(dir_.path(), "tone.wav", 3.0);
+    engine_->setFileName(wav);
+    ASSERT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+
+    for (const QString& entry : {fifo, folder, socket, device}) {
+        SCOPED_TRACE(entry.toStdString());
+        EXPECT_LT(failureNumber([&] { engine_->setFileName(entry); }), 0);
+        EXPECT_EQ(engine_->fileName(), entry);
+        EXPECT_EQ(engine_->position(), 0);
+        EXPECT_EQ(engine_->duration(), -1);
+        EXPECT_LT(failureNumber([&] { engine_->play(); }), 0);
+    }
+    // Nothing was left opening the pipe.
+    EXPECT_FALSE(test::releaseFifo(fifo));
+
+    engine_->setFileName(wav);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.2; }));
+}
+
+TEST_F(MpvEngineTest, ALoadStillRunningAfterItsWaitGoesOnInTheBackground) {
+    MpvOptions options;
+    options.audioOutput = "null";
+    options.videoOutput = "null";
+    // Long enough for a generated file to load on a busy machine; the stalled one waits it once.
+    options.loadTimeoutMs = 3000;
+    engine_ = std::make_unique<MpvEngine>(options);
+    CountingListener listener;
+    engine_->setListener(&listener);
+
+    // A pipe reached as a URL is handed to mpv, which waits for data that never comes.
+    const QString fifo = test::makeFifo(dir_.path(), "stalled.ogg");
+    const auto release = qScopeGuard([&] { test::releaseFifo(fifo); });
+    const QString stalled = "file://" + fifo;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        EXPECT_EQ(failureNumber([&] { engine_->setFileName(stalled); }), 0);
+        EXPECT_EQ(engine_->fileName(), stalled);
+        EXPECT_EQ(engine_->position(), 0); // nothing has started
+        EXPECT_EQ(engine_->duration(), -1);
+        EXPECT_EQ(failureNumber([&] { engine_->play(); }), 0);
+    }
+
+    // While it is still running, the next file is only asked for: the call does not wait for
+    // it (a still picture is known as such once it has loaded).
+    engine_->setFileName(test::makePicture(dir_.path(), "first.png"));
+    EXPECT_FALSE(engine_->showingPicture());
+    // It replaces the stalled one and shows; the stalled one's end ends nothing.
+    EXPECT_TRUE(waitUntil([&] { return engine_->showingPicture(); }));
+
+    // Once nothing is left running, loads wait for their files again.
+    engine_->setFileName(test::makePicture(dir_.path(), "second.png"));
+    EXPECT_TRUE(engine_->showingPicture());
+    const QString wav = test::makeWav(dir_.path(), "tone.wav", 3.0);
+    engine_->setFileName(wav);
+    EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.5; }));
+    EXPECT_EQ(listener.ends, 0);
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(path("nowhere.wav")); }), 0);
 }
 
 TEST_F(MpvEngineTest, ReplacingAPlayingFileKeepsTheNewOnePlaying) {

@@ -7,7 +7,15 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace xj::test {
 
@@ -73,6 +81,14 @@ QString makeVideo(const QString& dir, const QString& name, double seconds, bool 
     return runFfmpeg(dir, name, arguments);
 }
 
+QString makeSolidVideo(const QString& dir, const QString& name, const QString& colour,
+                       double seconds) {
+    return runFfmpeg(
+        dir, name,
+        {"-f", "lavfi", "-i",
+         QString("color=c=%1:size=160x120:rate=25:duration=%2").arg(colour).arg(seconds)});
+}
+
 QString makePicture(const QString& dir, const QString& name, int width, int height) {
     return runFfmpeg(dir, name,
                      {"-f", "lavfi", "-i",
@@ -89,6 +105,39 @@ QString makeGarbage(const QString& dir, const QString& name, qint64 bytes) {
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != bytes)
         throw std::runtime_error("could not write " + path.toStdString());
     return path;
+}
+
+QString makeFifo(const QString& dir, const QString& name) {
+    const QString path = QDir(dir).filePath(name);
+    if (mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        throw std::runtime_error("mkfifo " + path.toStdString() + ": " + std::strerror(errno));
+    return path;
+}
+
+QString makeSocket(const QString& dir, const QString& name) {
+    const QString path = QDir(dir).filePath(name);
+    const QByteArray native = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (native.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+        throw std::runtime_error("socket path too long: " + path.toStdString());
+    std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    const int error = errno;
+    if (fd >= 0) close(fd);
+    if (!bound)
+        throw std::runtime_error("socket " + path.toStdString() + ": " + std::strerror(error));
+    return path;
+}
+
+bool releaseFifo(const QString& path) {
+    // Opening the writing end without blocking succeeds only while a reader waits.
+    const int fd = open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
 }
 
 } // namespace xj::test

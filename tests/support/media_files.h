@@ -17,10 +17,21 @@ QString makeMp3(const QString& dir, const QString& name, double seconds);
 QString makeVideo(const QString& dir, const QString& name, double seconds = 1.0,
                   bool withAudio = true);
 
+// A video of one solid colour (an ffmpeg colour name such as "red"), 160x120, 25 fps, no sound.
+QString makeSolidVideo(const QString& dir, const QString& name, const QString& colour,
+                       double seconds = 1.0);
+
 // One frame of the coloured test pattern (.png, .bmp, .jpg, .gif...).
 QString makePicture(const QString& dir, const QString& name, int width = 160, int height = 120);
 
 // Random bytes, for a file whose name promises a format its content does not have.
 QString makeGarbage(const QString& dir, const QString& name, qint64 bytes);
+
+// Entries that are not regular files: a named pipe, and a UNIX socket's file (nobody listens).
+QString makeFifo(const QString& dir, const QString& name);
+QString makeSocket(const QString& dir, const QString& name);
+// Lets a reader blocked opening the pipe go on (it reads end-of-file at once). False when
+// nobody is opening it.
+bool releaseFifo(const QString& path);
 
 } // namespace xj::test
