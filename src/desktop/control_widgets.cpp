@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
-#include <map>
 
 namespace xj {
 
@@ -183,15 +182,11 @@ void setListItems(QListWidget* list, const QStringList& items) {
     list->addItems(items);
 }
 
-// What a screen reader calls a control that shows no text of its own.
+// What a screen reader calls a control that shows no text of its own: the playlist by what it
+// is (its tooltip follows the highlighted entry), the slider by its tooltip.
 QString spokenName(const Control& c) {
-    static const std::map<QString, QString> names = {
-        {QStringLiteral("List1"), QString::fromUtf8("目录表")},
-        {QStringLiteral("HScroll1"), QString::fromUtf8("音量")},
-    };
-    if (!c.ToolTipText.isEmpty()) return c.ToolTipText;
-    auto it = names.find(c.Name);
-    return it == names.end() ? QString() : it->second;
+    if (c.Name == QLatin1String("List1")) return QString::fromUtf8("目录表");
+    return c.ToolTipText.isEmpty() ? QString::fromUtf8("音量") : c.ToolTipText;
 }
 
 void setComboItems(QComboBox* box, const QStringList& items) {

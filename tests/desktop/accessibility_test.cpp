@@ -65,6 +65,11 @@ TEST_F(AccessibilityTest, ThePanelNamesItsListAndSliderAndHidesWhatIsNeverShown)
 
     ASSERT_TRUE(byName.contains("List1"));
     EXPECT_EQ(byName["List1"]->text(QAccessible::Name), QString::fromUtf8("目录表"));
+    // A click gives the list a tooltip naming the entry; the list keeps its name.
+    form->List1.setSelected(1, true);
+    front->forward([this] { form->List1_Click(); });
+    ASSERT_FALSE(form->List1.ToolTipText.isEmpty());
+    EXPECT_EQ(byName["List1"]->text(QAccessible::Name), QString::fromUtf8("目录表"));
     ASSERT_TRUE(byName.contains("HScroll1"));
     EXPECT_EQ(byName["HScroll1"]->text(QAccessible::Name), QString::fromUtf8("音量"));
 }
