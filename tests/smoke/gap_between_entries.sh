@@ -13,13 +13,7 @@ start_sound_server
 
 start_panel
 double_click_first_entry
-caption=""
-for _ in $(seq 50); do
-  caption=$(xdotool getwindowname "$PANEL")
-  [ "${caption#● }" = "$WORK/2.wav" ] && break
-  sleep 0.2
-done
-[ "${caption#● }" = "$WORK/2.wav" ] || fail "the second entry did not follow: $caption"
+caption=$(wait_caption "$PANEL" "$WORK/2.wav") || fail "the second entry did not follow: $caption"
 sleep 2
 heard=$(python3 "$(dirname "$0")/lib/tones.py" "$WORK/sound.raw" 300 600 | head -2 | tr '\n' ' ')
 [ "$heard" = "300 600 " ] || fail "heard: $heard"

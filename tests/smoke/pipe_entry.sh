@@ -14,13 +14,7 @@ start_panel
 double_click_first_entry
 box=$(wait_window '^星鲸声海$' 10) || fail "no message for the pipe"
 press "$box" Return
-caption=""
-for _ in $(seq 50); do
-  caption=$(xdotool getwindowname "$PANEL")
-  [ "${caption#● }" = "$WORK/b.wav" ] && break
-  sleep 0.2
-done
-[ "${caption#● }" = "$WORK/b.wav" ] || fail "the next entry is not playing: $caption"
+caption=$(wait_caption "$PANEL" "$WORK/b.wav") || fail "the next entry is not playing: $caption"
 for _ in $(seq 50); do [ "$(recent_sound 44100)" -gt 1000 ] && break; sleep 0.2; done
 [ "$(recent_sound 44100)" -gt 1000 ] || fail "the next entry is not heard"
 echo "PASS: the pipe refused with its message, the next entry heard"

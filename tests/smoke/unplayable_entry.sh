@@ -13,13 +13,7 @@ start_panel
 double_click_first_entry
 box=$(wait_window '^星鲸声海$' 10) || fail "no message for the missing file"
 press "$box" Return
-caption=""
-for _ in $(seq 50); do
-  caption=$(xdotool getwindowname "$PANEL")
-  [ "${caption#● }" = "$WORK/b.wav" ] && break
-  sleep 0.2
-done
-[ "${caption#● }" = "$WORK/b.wav" ] || fail "the next entry is not playing: $caption"
+caption=$(wait_caption "$PANEL" "$WORK/b.wav") || fail "the next entry is not playing: $caption"
 # The title blinks on every tick of the status timer.
 marks=$(watch_captions "$PANEL" 6 | grep -c "^● $WORK/b.wav\$" || true)
 [ "$marks" -ge 2 ] || fail "the panel's title did not blink ($marks times)"

@@ -131,6 +131,19 @@ double_click_first_entry() {
   xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1
 }
 
+# Waits up to $3 seconds (10 unless given) for a window's caption to read $2, a blink mark
+# aside; prints the caption last seen when it never does.
+wait_caption() {
+  local id="$1" want="$2" seconds="${3:-10}" caption=""
+  for _ in $(seq $((seconds * 5))); do
+    caption=$(xdotool getwindowname "$id" 2>/dev/null || true)
+    [ "${caption#● }" = "$want" ] && return 0
+    sleep 0.2
+  done
+  echo "$caption"
+  return 1
+}
+
 # Prints the distinct captions a window shows over $2 seconds, one a line, in order.
 watch_captions() {
   local id="$1" seconds="$2" last="" name
