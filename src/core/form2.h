@@ -8,7 +8,7 @@
 #include "panel/panel_controls.h"
 #include "panel/window_modes.h"
 #include "panel/xp_option.h"
-#include "platform/platform.h"
+#include "ports/platform.h"
 #include "playback/navigation.h"
 #include "player/play_entry.h"
 #include "player/play_failures.h"

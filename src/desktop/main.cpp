@@ -7,6 +7,7 @@
 #include "platform/mpv_engine.h"
 #include "platform/system.h"
 #include "platform/system_drives.h"
+#include "playlist/media_types.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,27 +38,27 @@ int main(int argc, char** argv) {
     xj::DesktopFlash flash;
     xj::QtFileDialog fileDialog;
     xj::SystemDrives drives;
-    xj::PosixFolderLister folders;
+    xj::PosixFolderLister folders(&xj::mediatypes::matches);
     xj::QtSearchProgress progress;
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString programFolder = xj::programFolder(executableFolder);
     // When the program folder is another, the executable's files are read until it has its own.
     const QString fallbackFolder =
         programFolder == QDir::toNativeSeparators(executableFolder) ? QString() : executableFolder;
-    xj::Platform platform{engine,
-                          messages,
-                          instance,
-                          clock,
-                          shell,
-                          flash,
-                          exit,
-                          fileDialog,
-                          drives,
-                          folders,
-                          progress,
-                          programFolder,
-                          xj::shellCommandLine(app.arguments().mid(1)),
-                          fallbackFolder};
+    xj::Platform platform{.media = engine,
+                          .messages = messages,
+                          .instance = instance,
+                          .clock = clock,
+                          .shell = shell,
+                          .flash = flash,
+                          .exit = exit,
+                          .fileDialog = fileDialog,
+                          .drives = drives,
+                          .folders = folders,
+                          .progress = progress,
+                          .programFolder = programFolder,
+                          .commandLine = xj::shellCommandLine(app.arguments().mid(1)),
+                          .executableFolder = fallbackFolder};
 
     xj::Form2 form(platform);
     // Declared after the engine, so the views (and the video's render context) go first.

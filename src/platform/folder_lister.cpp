@@ -2,7 +2,6 @@
 
 #include "form/failure.h"
 #include "form/paths.h"
-#include "playlist/media_types.h"
 
 #include <QFile>
 #include <algorithm>
@@ -64,7 +63,7 @@ QStringList PosixFolderLister::subfolders(const QString& folder) {
 QStringList PosixFolderLister::files(const QString& folder, const QStringList& masks) {
     QStringList out;
     readFolder(folder, [&](const QString& name, Kind kind) {
-        if (kind == Kind::File && mediatypes::matches(name, masks)) out << name;
+        if (kind == Kind::File && matches_(name, masks)) out << name;
     });
     sortNames(out);
     return out;

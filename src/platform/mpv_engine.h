@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/media_engine.h"
+#include "ports/media_engine.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/control.h"
-#include "platform/media_engine.h"
+#include "ports/media_engine.h"
 #include "player/play_failures.h"
 
 namespace xj {

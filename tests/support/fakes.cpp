@@ -2,6 +2,7 @@
 
 #include "form/failure.h"
 #include "platform/folder_lister.h"
+#include "playlist/media_types.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,11 +98,21 @@ MsgResult FakeMessages::show(const QString& text, const QString& title, MsgButto
 }
 
 FakePlatform::FakePlatform()
-    : folders(std::make_unique<PosixFolderLister>()), platform{engine,   messages,   instance,
-                                                               clock,    shell,      flash,
-                                                               exit,     fileDialog, drives,
-                                                               *folders, progress,   folder.path(),
-                                                               {},       {}} {}
+    : folders(std::make_unique<PosixFolderLister>(&mediatypes::matches)),
+      platform{.media = engine,
+               .messages = messages,
+               .instance = instance,
+               .clock = clock,
+               .shell = shell,
+               .flash = flash,
+               .exit = exit,
+               .fileDialog = fileDialog,
+               .drives = drives,
+               .folders = *folders,
+               .progress = progress,
+               .programFolder = folder.path(),
+               .commandLine = {},
+               .executableFolder = {}} {}
 
 QString FakePlatform::file(const QString& name) const {
     return QDir(folder.path()).filePath(name);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "ports/platform.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/file_controls.h"
-#include "platform/media_engine.h"
+#include "ports/media_engine.h"
 
 #include <QString>
 #include <QStringList>
