@@ -14,12 +14,9 @@ Form2::Form2(Platform& p) : Window("Form2"), platform(p) {
     platform.media.setListener(this);
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Drive1.drives = platform.drives.list();
-    // The current drive is the one whose folder holds the current folder most closely.
-    const QString current = platform.drives.currentFolder();
-    for (const DriveInfo& d : Drive1.drives)
-        if (current.startsWith(d.root) && d.root.size() > Drive1.root().size())
-            Drive1.Drive = d.text;
+    Drive1.chooseDriveOf(platform.drives.currentFolder());
     bindMenus();
+    bindControls();
 }
 
 Form2::~Form2() {
@@ -118,9 +115,7 @@ void Form2::List1_MouseDown(int button, int, int, int) {
 }
 
 void Form2::List1_Click() {
-    List1.ToolTipText =
-        QString::fromUtf8("双击歌名或按回车可播放---") + List1.List(List1.ListIndex());
-    Label5.Caption = QString::number(List1.ListIndex() + 1);
+    listEditing.highlightFeedback();
 }
 
 void Form2::List1_DblClick() {
@@ -128,7 +123,24 @@ void Form2::List1_DblClick() {
 }
 
 void Form2::List1_KeyDown(int keyCode) {
-    listEditing.keyDown(keyCode);
+    switch (keyCode) {
+    case 13: // Enter
+        playEntry.playHighlighted();
+        break;
+    case 190: // . >
+        transport.stepForward();
+        break;
+    case 188: // , <
+        transport.stepBack();
+        break;
+    case 187: // = +
+    case 189: // - _
+        // Louder and softer by a small step: the panel's mixer, which is not there yet.
+        break;
+    default:
+        // Every other key keeps the list's own meaning.
+        break;
+    }
 }
 
 void Form2::List1_GotFocus() {
@@ -295,6 +307,50 @@ void Form2::bindMenus() {
     mnujie.onClick = [this] { Command20_Click(); };
     MNUSANSHUO.onClick = [this] { MNUSANSHUO_Click(); };
     mnuyouxp.onClick = [this] { mnuyouxp_Click(); };
+}
+
+void Form2::bindControls() {
+    List1.bind({.onClick = [this] { List1_Click(); },
+                .onDblClick = [this] { List1_DblClick(); },
+                .onGotFocus = [this] { List1_GotFocus(); },
+                .onMouseDown = [this](int button, int shift, int x,
+                                      int y) { List1_MouseDown(button, shift, x, y); },
+                .onKeyDown = [this](int keyCode) { List1_KeyDown(keyCode); }});
+    Command1.bind({.onClick = [this] { Command1_Click(); }});
+    Command2.bind({.onClick = [this] { Command2_Click(); }});
+    Command4.bind({.onClick = [this] { Command4_Click(); }});
+    Command5.bind({.onClick = [this] { Command5_Click(); }});
+    Command8.bind({.onClick = [this] { Command8_Click(); }});
+    Command10.bind({.onClick = [this] { Command10_Click(); }});
+    Command11.bind({.onClick = [this] { Command11_Click(); }});
+    Command12.bind({.onClick = [this] { Command12_Click(); }});
+    Command13.bind({.onClick = [this] { Command13_Click(); }});
+    Command14.bind({.onClick = [this] { Command14_Click(); }});
+    Command15.bind({.onClick = [this] { Command15_Click(); }});
+    Command17.bind({.onClick = [this] { Command17_Click(); }});
+    Command19.bind({.onClick = [this] { Command19_Click(); }});
+    Command20.bind({.onClick = [this] { Command20_Click(); }});
+    Command22.bind({.onClick = [this] { Command22_Click(); }});
+    Command24.bind({.onClick = [this] { Command24_Click(); },
+                    .onMouseUp = [this](int, int, int, int) { Command24_MouseUp(); }});
+    Command25.bind({.onClick = [this] { Command25_Click(); },
+                    .onMouseUp = [this](int, int, int, int) { Command25_MouseUp(); }});
+    Command26.bind({.onClick = [this] { Command26_Click(); }});
+    Combo1.bind({.onKeyDown = [this](int keyCode) { Combo1_KeyDown(keyCode); }});
+    Label1.bind({.onClick = [this] { Label1_Click(); }});
+    Label2.bind({.onClick = [this] { Label2_Click(); }});
+    Label4.bind({.onClick = [this] { Label4_Click(); }});
+    Label5.bind({.onClick = [this] { Label5_Click(); }});
+    Label6.bind({.onClick = [this] { Label6_Click(); }});
+    // Shown with no handler: the search status; the drive box, whose choice the search reads.
+    Label3.bind({});
+    Drive1.bind({});
+    // Speed, reverse play and the volume slider come with their parts.
+    Command27.bind({});
+    Command28.bind({});
+    Command29.bind({});
+    Command30.bind({});
+    HScroll1.bind({});
 }
 
 } // namespace xj

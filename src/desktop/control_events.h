@@ -1,36 +1,30 @@
 #pragma once
 
+#include "desktop/front_end.h"
+#include "form/control_events.h"
+
 #include <QObject>
-#include <QString>
-#include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QWidget;
 
 namespace xj {
 
-class Form2;
-class FrontEnd;
+class Control;
 
-// The handlers for one control's events; empty where the control has none. They take the
-// panel and reach the other windows through it, as those close and open again. A new handler
-// is one line in the table in control_events.cpp.
-struct ControlEvents {
-    using Plain = std::function<void(Form2&)>;
-    using Mouse = std::function<void(Form2&, int button, int shift, int x, int y)>;
-    using Key = std::function<void(Form2&, int keyCode)>;
-    using Folder = std::function<void(Form2&, const QString& folder)>;
-    Plain click{}, dblClick{}, change{}, gotFocus{};
-    Mouse mouseDown{}, mouseUp{};
-    Key keyDown{};
-    Folder moveTo{}; // a folder list moved to another folder
-};
+// A control's event handlers as its widgets hold them: empty once the control is gone.
+using EventSlots = std::weak_ptr<const ControlEvents>;
 
-// By window and control name: the windows' control names overlap.
-const ControlEvents& controlEvents(const QString& windowName, const QString& controlName);
-
-// Runs a control's plain event handler, if it has one, through the front-end.
-void forwardEvent(FrontEnd& front, const ControlEvents::Plain& handler);
+// Runs one of a control's handlers through the front-end, if the control still stands and the
+// slot is bound. The handlers stay alive while it runs, also when it closes their window.
+template <class Slot, class... Args>
+void forwardEvent(FrontEnd& front, const EventSlots& handlers, Slot ControlEvents::*slot,
+                  const Args&... args) {
+    const std::shared_ptr<const ControlEvents> events = handlers.lock();
+    if (!events || !((*events).*slot)) return;
+    front.forward([&] { ((*events).*slot)(args...); });
+}
 
 // Forwards mouse presses, releases and double-clicks on `mouseArea` (a list's viewport, or
 // the widget) and key presses and focus on the widget's focus proxy to the control's handlers.
@@ -38,17 +32,17 @@ void forwardEvent(FrontEnd& front, const ControlEvents::Plain& handler);
 // through the accessibility bus is followed by the release a mouse would make.
 class EventForwarder : public QObject {
 public:
-    EventForwarder(FrontEnd& front, const ControlEvents& events, QWidget* widget,
-                   QWidget* mouseArea);
+    EventForwarder(FrontEnd& front, const Control& control, QWidget* widget, QWidget* mouseArea);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buttonClicked();
     bool releaseAfterClick(QEvent* event);
-    void release(int button, int shift, int x, int y);
+    void release(const EventSlots& handlers, int button, int shift, int x, int y);
+    bool hasMouseUp() const;
 
     FrontEnd& front_;
-    const ControlEvents& events_;
+    EventSlots handlers_;
     QWidget* mouseArea_;
     QWidget* keyArea_;
     QAbstractButton* button_;

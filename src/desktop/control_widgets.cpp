@@ -1,12 +1,14 @@
 #include "desktop/control_widgets.h"
 
-#include "core/form2.h"
 #include "desktop/artwork.h"
 #include "desktop/control_events.h"
 #include "desktop/folder_list_widget.h"
 #include "desktop/front_end.h"
 #include "desktop/geometry.h"
 #include "desktop/list_box_widget.h"
+#include "form/control.h"
+#include "form/file_controls.h"
+#include "form/list_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -61,13 +63,16 @@ QWidget* createButton(CommandButton& b, const QString& window, QWidget* parent) 
     return button;
 }
 
-// Writes the user's text into the control, then runs the handler (if any).
-void forwardText(FrontEnd& front, QString& text, const QString& value,
-                 const ControlEvents::Plain& handler) {
-    Form2& form = front.form();
+// Writes the user's value into the control, then runs its slot (if bound), as one event. Nothing
+// happens once the control is gone.
+template <class Value>
+void forwardValue(FrontEnd& front, const EventSlots& handlers, Value& into, const Value& value,
+                  std::function<void()> ControlEvents::*slot) {
+    const std::shared_ptr<const ControlEvents> events = handlers.lock();
+    if (!events) return;
     front.forward([&] {
-        text = value;
-        if (handler) handler(form);
+        into = value;
+        if ((*events).*slot) ((*events).*slot)();
     });
 }
 
@@ -75,22 +80,25 @@ void forwardText(FrontEnd& front, QString& text, const QString& value,
 // accessibility bus (which sets it without a keystroke); choosing from the list is a click.
 class TypeBox : public QComboBox {
 public:
-    TypeBox(ComboBox& combo, const ControlEvents& events, FrontEnd& front, QWidget* parent)
-        : QComboBox(parent) {
+    TypeBox(ComboBox& combo, FrontEnd& front, QWidget* parent) : QComboBox(parent) {
+        const EventSlots handlers = combo.eventSlots();
         setEditable(true);
         setInsertPolicy(QComboBox::NoInsert);
         // The model holds the text: no completion of its own.
         setCompleter(nullptr);
         connect(this, &QComboBox::currentIndexChanged, this, [this](int i) { index_ = i; });
         connect(lineEdit(), &QLineEdit::textChanged, this,
-                [this, &front, &combo, &events](const QString& text) {
+                [this, &front, &combo, handlers](const QString& text) {
                     // The box writes a chosen item's text once it stands on that item, before
                     // it tells of the move: that text is the choice, which `activated` brings.
-                    if (front.syncing() || currentIndex() != index_ || text == combo.Text) return;
-                    forwardText(front, combo.Text, text, events.change);
+                    if (front.syncing() || currentIndex() != index_ || handlers.expired() ||
+                        text == combo.Text)
+                        return;
+                    forwardValue(front, handlers, combo.Text, text, &ControlEvents::onChange);
                 });
-        connect(this, &QComboBox::activated, this, [this, &front, &combo, &events](int i) {
-            if (!front.syncing()) forwardText(front, combo.Text, itemText(i), events.click);
+        connect(this, &QComboBox::activated, this, [this, &front, &combo, handlers](int i) {
+            if (!front.syncing())
+                forwardValue(front, handlers, combo.Text, itemText(i), &ControlEvents::onClick);
         });
     }
 
@@ -98,13 +106,13 @@ private:
     int index_ = -1; // the item the box last told of
 };
 
-QWidget* createDriveList(DriveListBox& drive, const ControlEvents& events, FrontEnd& front,
-                         QWidget* parent) {
+QWidget* createDriveList(DriveListBox& drive, FrontEnd& front, QWidget* parent) {
     auto* box = new QComboBox(parent);
     QObject::connect(box, &QComboBox::currentTextChanged, box,
-                     [&front, &drive, &events](const QString& text) {
-                         if (!front.syncing() && text != drive.Drive)
-                             forwardText(front, drive.Drive, text, events.change);
+                     [&front, &drive, handlers = drive.eventSlots()](const QString& text) {
+                         if (!front.syncing() && !handlers.expired() && text != drive.Drive)
+                             forwardValue(front, handlers, drive.Drive, text,
+                                          &ControlEvents::onChange);
                      });
     return box;
 }
@@ -117,18 +125,12 @@ QWidget* createFileList(QWidget* parent) {
     return list;
 }
 
-QWidget* createScrollBar(HScrollBar& bar, const ControlEvents& events, FrontEnd& front,
-                         QWidget* parent) {
+QWidget* createScrollBar(HScrollBar& bar, FrontEnd& front, QWidget* parent) {
     auto* scroll = new QScrollBar(Qt::Horizontal, parent);
-    const auto& handler = events.change;
     QObject::connect(scroll, &QScrollBar::valueChanged, scroll,
-                     [&front, &bar, &handler](int value) {
-                         if (front.syncing() || value == bar.Value) return;
-                         Form2& form = front.form();
-                         front.forward([&] {
-                             bar.Value = value;
-                             if (handler) handler(form);
-                         });
+                     [&front, &bar, handlers = bar.eventSlots()](int value) {
+                         if (front.syncing() || handlers.expired() || value == bar.Value) return;
+                         forwardValue(front, handlers, bar.Value, value, &ControlEvents::onChange);
                      });
     return scroll;
 }
@@ -136,7 +138,6 @@ QWidget* createScrollBar(HScrollBar& bar, const ControlEvents& events, FrontEnd&
 } // namespace
 
 QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front, QWidget* parent) {
-    const ControlEvents& events = controlEvents(window, c.Name);
     QWidget* w;
     QWidget* mouseArea = nullptr;
     if (auto* b = dynamic_cast<CommandButton*>(&c)) {
@@ -146,27 +147,29 @@ QWidget* createControlWidget(Control& c, const QString& window, FrontEnd& front,
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(true);
         QObject::connect(label, &ClickableLabel::clicked, label,
-                         [&front, &events] { forwardEvent(front, events.click); });
+                         [&front, handlers = c.eventSlots()] {
+                             forwardEvent(front, handlers, &ControlEvents::onClick);
+                         });
         w = label;
     } else if (auto* list = dynamic_cast<ListBox*>(&c)) {
-        auto* view = new ListBoxWidget(*list, events, front, parent);
+        auto* view = new ListBoxWidget(*list, front, parent);
         mouseArea = view->viewport();
         w = view;
     } else if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
-        w = new TypeBox(*combo, events, front, parent);
+        w = new TypeBox(*combo, front, parent);
     } else if (auto* drive = dynamic_cast<DriveListBox*>(&c)) {
-        w = createDriveList(*drive, events, front, parent);
+        w = createDriveList(*drive, front, parent);
     } else if (auto* folders = dynamic_cast<DirListBox*>(&c)) {
-        w = new FolderListWidget(*folders, events, front, parent);
+        w = new FolderListWidget(*folders, front, parent);
     } else if (dynamic_cast<FileListBox*>(&c)) {
         w = createFileList(parent);
     } else if (auto* bar = dynamic_cast<HScrollBar*>(&c)) {
-        w = createScrollBar(*bar, events, front, parent);
+        w = createScrollBar(*bar, front, parent);
     } else {
         w = new QWidget(parent);
     }
     w->setObjectName(c.Name);
-    new EventForwarder(front, events, w, mouseArea ? mouseArea : w);
+    new EventForwarder(front, c, w, mouseArea ? mouseArea : w);
     mirrorControl(c, w);
     return w;
 }

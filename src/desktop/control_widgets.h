@@ -27,8 +27,8 @@ private:
 };
 
 // Builds the widget for a control of the window named `windowName` (buttons, labels, list,
-// combo, drive, folder and file boxes, scroll bars; a plain widget for the rest) and connects
-// its events to that window's handlers.
+// combo, drive, folder and file boxes, scroll bars; a plain widget for the rest) and forwards
+// its events to the slots its window bound on the control.
 QWidget* createControlWidget(Control& control, const QString& windowName, FrontEnd& front,
                              QWidget* parent);
 

@@ -13,22 +13,12 @@
 
 namespace xj {
 
-namespace {
-
-// Back to front: the frame under the rest.
-std::vector<Control*> controlsOf(Form4& f) {
-    return {&f.Frame1,   &f.Drive1,   &f.Dir1,   &f.File1, &f.Combo1,
-            &f.Command2, &f.Command3, &f.Label1, &f.Label2};
-}
-
-} // namespace
-
 FolderBrowserView::FolderBrowserView(Form4& browser, FrontEnd& front, QWidget* owner)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       front_(front) {
     setObjectName(browser.Name);
-    for (Control* c : controlsOf(browser)) {
+    for (Control* c : browser.controls()) {
         QWidget* w;
         if (c == &browser.Frame1) {
             auto* frame = new QFrame(this);
@@ -47,7 +37,7 @@ FolderBrowserView::FolderBrowserView(Form4& browser, FrontEnd& front, QWidget* o
 }
 
 void FolderBrowserView::mirror(Form4& browser) {
-    const std::vector<Control*> controls = controlsOf(browser);
+    const std::vector<Control*> controls = browser.controls();
     for (size_t i = 0; i < controls.size(); ++i)
         mirrorControl(*controls[i], widgets_[i]);
     // The browser's controls keep their places: its size is fixed.

@@ -1,6 +1,5 @@
 #include "desktop/folder_list_widget.h"
 
-#include "core/form2.h"
 #include "desktop/control_events.h"
 #include "desktop/front_end.h"
 #include "form/file_controls.h"
@@ -39,9 +38,8 @@ QListWidgetItem* line(const QString& text, const QString& path, int depth,
 
 } // namespace
 
-FolderListWidget::FolderListWidget(DirListBox& model, const ControlEvents& events, FrontEnd& front,
-                                   QWidget* parent)
-    : QListWidget(parent), model_(model), events_(events), front_(front) {
+FolderListWidget::FolderListWidget(DirListBox& model, FrontEnd& front, QWidget* parent)
+    : QListWidget(parent), model_(model), handlers_(model.eventSlots()), front_(front) {
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -71,10 +69,8 @@ void FolderListWidget::mirror() {
 }
 
 void FolderListWidget::moveTo(const QListWidgetItem* item) {
-    if (!item || front_.syncing() || !events_.moveTo) return;
-    const QString folder = item->data(PathRole).toString();
-    Form2& form = front_.form();
-    front_.forward([&] { events_.moveTo(form, folder); });
+    if (!item || front_.syncing()) return;
+    forwardEvent(front_, handlers_, &ControlEvents::onMoveTo, item->data(PathRole).toString());
 }
 
 void FolderListWidget::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <memory>
 
 namespace xj {
 
@@ -14,8 +15,7 @@ struct ControlEvents;
 class FolderListWidget : public QListWidget {
     Q_OBJECT
 public:
-    FolderListWidget(DirListBox& model, const ControlEvents& events, FrontEnd& front,
-                     QWidget* parent);
+    FolderListWidget(DirListBox& model, FrontEnd& front, QWidget* parent);
 
     void mirror();
 
@@ -27,7 +27,7 @@ private:
     void moveTo(const QListWidgetItem* item);
 
     DirListBox& model_;
-    const ControlEvents& events_;
+    std::weak_ptr<const ControlEvents> handlers_;
     FrontEnd& front_;
     QString path_;           // the folder shown
     QStringList subfolders_; // its subfolders shown

@@ -1,8 +1,8 @@
 #include "desktop/list_box_widget.h"
 
-#include "core/form2.h"
 #include "desktop/control_events.h"
 #include "desktop/front_end.h"
+#include "form/list_box.h"
 
 #include <QMouseEvent>
 
@@ -12,9 +12,8 @@ namespace {
 const QString ListFont = QStringLiteral("WenQuanYi Micro Hei");
 }
 
-ListBoxWidget::ListBoxWidget(ListBox& model, const ControlEvents& events, FrontEnd& front,
-                             QWidget* parent)
-    : QListWidget(parent), model_(model), events_(events), front_(front) {
+ListBoxWidget::ListBoxWidget(ListBox& model, FrontEnd& front, QWidget* parent)
+    : QListWidget(parent), model_(model), handlers_(model.eventSlots()), front_(front) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Uniform rows keep a list of the full 32767 entries quick to fill and scroll.
     setUniformItemSizes(true);
@@ -94,14 +93,14 @@ void ListBoxWidget::userSelected(const QItemSelection& selected, const QItemSele
     collect(selected, true);
     const int current = currentRow();
     ListBox& list = model_;
-    Form2& form = front_.form();
-    const auto& click = events_.click;
+    const std::shared_ptr<const ControlEvents> events = handlers_.lock();
+    if (!events) return;
     front_.forward([&] {
         for (auto [row, on] : changes)
             list.setSelected(row, on);
         // Marking moves the model's highlight; the widget's current entry is the real one.
         if (current < list.ListCount()) list.setListIndex(current);
-        if (click) click(form);
+        if (events->onClick) events->onClick();
     });
 }
 

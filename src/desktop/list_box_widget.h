@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <memory>
 #include <vector>
 
 namespace xj {
@@ -14,7 +15,7 @@ struct ControlEvents;
 class ListBoxWidget : public QListWidget {
     Q_OBJECT
 public:
-    ListBoxWidget(ListBox& model, const ControlEvents& events, FrontEnd& front, QWidget* parent);
+    ListBoxWidget(ListBox& model, FrontEnd& front, QWidget* parent);
 
     void mirror();
 
@@ -27,7 +28,7 @@ private:
     void userMovedCurrent();
 
     ListBox& model_;
-    const ControlEvents& events_;
+    std::weak_ptr<const ControlEvents> handlers_;
     FrontEnd& front_;
     QStringList texts_;          // the entries shown
     std::vector<char> selected_; // the marks shown

@@ -2,6 +2,7 @@
 
 #include "core/form2.h"
 #include "desktop/artwork.h"
+#include "desktop/control_events.h"
 #include "desktop/front_end.h"
 #include "desktop/geometry.h"
 #include "desktop/panel_view.h"
@@ -74,11 +75,9 @@ void PlayerView::mirror() {
 }
 
 void PlayerView::videoPressed(int button, int shift, int x, int y) {
-    Form2& form = form_;
-    front_.forward([&form, button, shift, x, y] {
-        if (Form1* player = form.form1IfLoaded())
-            player->MediaPlayer1_MouseDown(button, shift, x, y);
-    });
+    if (Form1* player = form_.form1IfLoaded())
+        forwardEvent(front_, player->MediaPlayer1.eventSlots(), &ControlEvents::onMouseDown, button,
+                     shift, x, y);
 }
 
 void PlayerView::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #include "desktop/video_view.h"
 
 #include "desktop/geometry.h"
+#include "desktop/mouse_codes.h"
 #include "platform/mpv_engine.h"
 
 #include <QGuiApplication>
@@ -227,27 +228,14 @@ VideoView::VideoView(QWidget* parent) : QWidget(parent) {
 }
 
 void VideoView::mousePressEvent(QMouseEvent* event) {
-    int button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton:
-        button = 1;
-        break;
-    case Qt::RightButton:
-        button = 2;
-        break;
-    case Qt::MiddleButton:
-        button = 4;
-        break;
-    default:
+    const int button = mouseButtonCode(event->button());
+    if (!button) {
         QWidget::mousePressEvent(event);
         return;
     }
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) |
-                      (modifiers & Qt::ControlModifier ? 2 : 0) |
-                      (modifiers & Qt::AltModifier ? 4 : 0);
     const QPoint at = event->position().toPoint();
-    emit mousePressed(button, shift, geometry::toTwips(at.x()), geometry::toTwips(at.y()));
+    emit mousePressed(button, shiftCode(event->modifiers()), geometry::toTwips(at.x()),
+                      geometry::toTwips(at.y()));
 }
 
 VideoView* createVideoView(MpvEngine& engine, QWidget* parent) {

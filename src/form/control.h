@@ -1,6 +1,9 @@
 #pragma once
 
+#include "form/control_events.h"
+
 #include <QString>
+#include <memory>
 
 namespace xj {
 
@@ -43,6 +46,22 @@ public:
     QString Tag;
     Color ForeColor = colors::Black;
     Color BackColor = colors::Black;
+
+    // Binds the control's events, once, in its window next to the menus. Every control the
+    // user can see is bound, also one that has none, so one left out shows in the tests.
+    void bind(ControlEvents events) {
+        *events_ = std::move(events);
+        bound_ = true;
+    }
+    bool bound() const { return bound_; }
+    const ControlEvents& events() const { return *events_; }
+    // The slots as the front-end holds them: they run out with the control, and a slot that
+    // is running stays alive when its handler closes the control's window.
+    std::weak_ptr<const ControlEvents> eventSlots() const { return events_; }
+
+private:
+    std::shared_ptr<ControlEvents> events_ = std::make_shared<ControlEvents>();
+    bool bound_ = false;
 };
 
 // The player's look for lists, boxes and labels: pure green text on black.

@@ -27,6 +27,15 @@ public:
             if (d.text == Drive) return d.root;
         return {};
     }
+    // Makes current the drive whose folder holds `folder` most closely (the first of equals);
+    // none holding it leaves the current drive as it is.
+    void chooseDriveOf(const QString& folder) {
+        const DriveInfo* best = nullptr;
+        for (const DriveInfo& d : drives)
+            if (folder.startsWith(d.root) && (!best || d.root.size() > best->root.size()))
+                best = &d;
+        if (best) Drive = best->text;
+    }
 };
 
 // The directory list: one folder and, as listed, its immediate subfolders.

@@ -71,4 +71,15 @@ void Transport::menuPause() {
     if (f_.Command12.Enabled) pause();
 }
 
+void Transport::stepForward() {
+    MediaPlayer& mp = f_.form1().MediaPlayer1;
+    mp.setCurrentPosition(mp.CurrentPosition() + PositionStep);
+}
+
+void Transport::stepBack() {
+    MediaPlayer& mp = f_.form1().MediaPlayer1;
+    const double at = mp.CurrentPosition();
+    mp.setCurrentPosition(at > PositionStep ? at - PositionStep : 0);
+}
+
 } // namespace xj

@@ -7,6 +7,7 @@ class Form2;
 // Play, pause and stop of whatever the player holds, with the buttons they enable.
 class Transport {
 public:
+    static constexpr double PositionStep = 1.5; // seconds
     explicit Transport(Form2& f) : f_(f) {}
 
     void play();
@@ -16,6 +17,9 @@ public:
     // entry. Its pause only acts while the pause button is enabled.
     void menuPlay();
     void menuPause();
+    // The list's position keys: a second and a half on, or back but not before the start.
+    void stepForward();
+    void stepBack();
 
 private:
     void untickSlideshow();

@@ -25,6 +25,24 @@ Form4::Form4(Form2& panel) : Window("Form4"), panel_(panel) {
     for (Control* c : {(Control*)&Drive1, (Control*)&Dir1, (Control*)&File1, (Control*)&Label1,
                        (Control*)&Label2})
         greenOnBlack(*c);
+    bindControls();
+}
+
+void Form4::bindControls() {
+    Drive1.bind({.onChange = [this] { Drive1_Change(); }});
+    Dir1.bind({.onMoveTo = [this](const QString& folder) { setFolder(folder); }});
+    Combo1.bind({.onClick = [this] { Combo1_Click(); }, .onChange = [this] { Combo1_Change(); }});
+    Command2.bind({.onClick = [this] { Command2_Click(); }});
+    Command3.bind({.onClick = [this] { Command3_Click(); }});
+    // Shown with no handler: the preview, its title and the status line.
+    File1.bind({});
+    Label1.bind({});
+    Label2.bind({});
+    Frame1.bind({});
+}
+
+std::vector<Control*> Form4::controls() {
+    return {&Frame1, &Drive1, &Dir1, &File1, &Combo1, &Command2, &Command3, &Label1, &Label2};
 }
 
 void Form4::list() {
@@ -44,12 +62,7 @@ void Form4::Form_Load() {
     // The lists start at the process's current drive and folder.
     Drive1.drives = panel_.platform.drives.list();
     const QString current = panel_.platform.drives.currentFolder();
-    int best = -1;
-    for (size_t i = 0; i < Drive1.drives.size(); ++i)
-        if (current.startsWith(Drive1.drives[i].root) &&
-            (best < 0 || Drive1.drives[i].root.size() > Drive1.drives[size_t(best)].root.size()))
-            best = static_cast<int>(i);
-    if (best >= 0) Drive1.Drive = Drive1.drives[size_t(best)].text;
+    Drive1.chooseDriveOf(current);
     setFolder(current);
 }
 

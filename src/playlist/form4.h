@@ -5,6 +5,8 @@
 #include "form/list_box.h"
 #include "form/window.h"
 
+#include <vector>
+
 namespace xj {
 
 class Form2;
@@ -38,7 +40,11 @@ public:
     // Moves the folder list to another folder (a click in it), which raises Dir1_Change.
     void setFolder(const QString& folder);
 
+    // Every control, back to front: the frame under the rest.
+    std::vector<Control*> controls();
+
 private:
+    void bindControls();
     void list();
     Form2& panel_;
 };

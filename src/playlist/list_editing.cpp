@@ -2,7 +2,6 @@
 
 #include "core/form2.h"
 #include "form/vb_text.h"
-#include "player/form1.h"
 
 #include <QSet>
 #include <algorithm>
@@ -18,28 +17,6 @@ void ListEditing::highlightFeedback() {
 void ListEditing::showCount() {
     f_.Label2.Caption = QString::fromUtf8("目录总歌曲为") + signedText(f_.List1.ListCount()) +
                         QString::fromUtf8("首");
-}
-
-void ListEditing::keyDown(int keyCode) {
-    switch (keyCode) {
-    case 13:
-        f_.playEntry.playHighlighted();
-        break;
-    case 190: {
-        MediaPlayer& mp = f_.form1().MediaPlayer1;
-        mp.setCurrentPosition(mp.CurrentPosition() + 1.5);
-        break;
-    }
-    case 188: {
-        MediaPlayer& mp = f_.form1().MediaPlayer1;
-        const double at = mp.CurrentPosition();
-        mp.setCurrentPosition(at > 1.5 ? at - 1.5 : 0);
-        break;
-    }
-    default:
-        // The volume keys join with the mixer.
-        break;
-    }
 }
 
 void ListEditing::deleteSelected() {

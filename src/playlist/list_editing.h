@@ -6,8 +6,9 @@ namespace xj {
 
 class Form2;
 
-// What the user does to the playlist directly: feedback on a click, its keys, deleting,
-// removing duplicates, clearing, the font size; and adding entries within the list's limit.
+// What the user does to the playlist directly: feedback on a click, deleting, removing
+// duplicates, clearing, the font size; and adding entries within the list's limit. The list's
+// keys go to the parts they steer (the panel routes them).
 class ListEditing {
 public:
     static constexpr double DefaultFontSize = 11;
@@ -19,7 +20,6 @@ public:
     void highlightFeedback();
     // Label2: how many songs the list holds.
     void showCount();
-    void keyDown(int keyCode);
     void deleteSelected();
     void removeDuplicates();
     void clear();

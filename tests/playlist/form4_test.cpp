@@ -18,6 +18,21 @@ protected:
     FolderTree tree;
 };
 
+// Both drive lists start on the drive whose folder holds the current folder most closely,
+// wherever it stands in the list.
+TEST_F(FolderBrowserTest, BothDriveListsStartOnTheClosestDrive) {
+    tree.folder("songs/inner");
+    fake.drives.drives = {{"d: [songs]", tree.path("songs/")},
+                          {"c: [tree]", tree.root()},
+                          {"e: [inner]", tree.path("songs/inner/")}};
+    fake.drives.current = tree.path("songs/inner");
+    fake.writeFile("xjge.txt", "");
+    Form2& f = start();
+    EXPECT_EQ(f.Drive1.Drive, "d: [songs]");
+    f.Command8_Click();
+    EXPECT_EQ(f.form4IfLoaded()->Drive1.Drive, "d: [songs]");
+}
+
 TEST_F(FolderBrowserTest, OpensOnTheCurrentFolderWithThePanelDisabled) {
     tree.file(QString::fromUtf8("songs/一.mp3"));
     tree.file("songs/b.WAV");

@@ -107,6 +107,18 @@ TEST_F(ListEditingTest, PositionKeysStepByASecondAndAHalf) {
     EXPECT_EQ(fake.engine.pos, 1.5);
 }
 
+// The volume keys wait for the mixer; neither they nor other keys move the playing position.
+TEST_F(ListEditingTest, VolumeAndOtherKeysLeaveThePlayerAlone) {
+    Form2& f = startWithLines({"/m/a.mp3"});
+    fake.engine.addMedia("/m/a.mp3", 60);
+    playEntry(0);
+    fake.engine.pos = 10;
+    for (int key : {187, 189, 65, 38})
+        f.List1_KeyDown(key);
+    EXPECT_EQ(fake.engine.pos, 10);
+    EXPECT_EQ(fake.engine.file, "/m/a.mp3");
+}
+
 TEST_F(ListEditingTest, EnterWithTheMenuBarHiddenShowsItAndPlays) {
     Form2& f = startWithLines({"/m/a.mp3", "/m/b.mp3"});
     fake.engine.addMedia("/m/b.mp3", 60);
