@@ -32,8 +32,7 @@ public:
     int ends = 0;
 };
 
-template <typename Kind>
-class EngineContract : public ::testing::Test {
+template <typename Kind> class EngineContract : public ::testing::Test {
 protected:
     MediaEngine& engine() { return kind.engine(); }
     double position() { return engine().position(); }
@@ -59,8 +58,7 @@ using Kinds = ::testing::Types<FakeEngineKind, MpvEngineKind>;
 
 class KindNames {
 public:
-    template <typename Kind>
-    static std::string GetName(int) {
+    template <typename Kind> static std::string GetName(int) {
         return std::is_same_v<Kind, FakeEngineKind> ? "Fake" : "Mpv";
     }
 };

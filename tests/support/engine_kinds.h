@@ -30,7 +30,9 @@ public:
 
     // Lets time pass until done() holds, or ms have passed; false if it never held.
     bool waitUntil(const std::function<bool()>& done, int ms = 8000);
-    void pass(int ms) { waitUntil([] { return false; }, ms); }
+    void pass(int ms) {
+        waitUntil([] { return false; }, ms);
+    }
 
 private:
     FakeEngine engine_;
@@ -53,7 +55,9 @@ public:
 
     // Runs the event loop (queued notifications included) while it waits.
     bool waitUntil(const std::function<bool()>& done, int ms = 8000);
-    void pass(int ms) { waitUntil([] { return false; }, ms); }
+    void pass(int ms) {
+        waitUntil([] { return false; }, ms);
+    }
 
 private:
     QTemporaryDir dir_;
