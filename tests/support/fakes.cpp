@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+
 namespace xj::test {
 
 namespace {
@@ -23,6 +25,7 @@ constexpr double kFastestRate = 100;
 
 void FakeEngine::load() {
     ++loads;
+    durationPending = false;
     loaded = false;
     pos = 0;
     length = -1;
@@ -33,7 +36,8 @@ void FakeEngine::load() {
     if (!picture && it == media.end()) throw Failure(kLoadingFailed, "no such media");
     loaded = true;
     length = picture ? 0 : it->second;
-    if (listener) listener->durationKnown();
+    // Heard from the event loop, never inside the call.
+    durationPending = true;
 }
 
 void FakeEngine::setFileName(const QString& path) {
@@ -42,6 +46,7 @@ void FakeEngine::setFileName(const QString& path) {
     if (path.isEmpty()) {
         // No file: what played is closed, and nothing is loaded. The write still counts.
         ++loads;
+        durationPending = false;
         loaded = false;
         pos = 0;
         length = -1;
@@ -92,12 +97,14 @@ void FakeEngine::stop() {
 
 void FakeEngine::close() {
     calls << "close";
+    durationPending = false;
     loaded = false;
     pos = 0;
     length = -1;
 }
 
 void FakeEngine::advance(int ms) {
+    if (std::exchange(durationPending, false) && listener) listener->durationKnown();
     if (!playing()) return;
     // A picture's position is the time it has been on screen, whatever the rate.
     if (pictures.count(file)) {

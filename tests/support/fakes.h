@@ -54,7 +54,8 @@ public:
     bool paused = false;
     bool display = false;
     bool switch1018 = false;
-    int loads = 0; // file names written, and files started again by play
+    bool durationPending = false; // told to the listener when time next passes
+    int loads = 0;                // file names written, and files started again by play
     QStringList calls;
     MediaListener* listener = nullptr;
 
