@@ -215,6 +215,27 @@ TYPED_TEST(EngineContract, SeeksWhilePausedReadBackAsWrittenAndWhilePlayingGoOnF
     EXPECT_TRUE(this->waitForPosition(0.4));
 }
 
+TYPED_TEST(EngineContract, ASeekPastTheEndEndsTheMediaPausedOrPlaying) {
+    MediaEngine& engine = this->engine();
+    CountingListener listener;
+    engine.setListener(&listener);
+    const QString tone = this->kind.audio("tone.wav", 2.0);
+    engine.setFileName(tone);
+    ASSERT_TRUE(this->waitForPosition(0.2));
+
+    engine.pause();
+    EXPECT_EQ(failureNumber([&] { engine.setPosition(5.0); }), 0);
+    EXPECT_TRUE(this->waitUntil([&] { return engine.position() == 0 && listener.ends == 1; }));
+    EXPECT_EQ(engine.fileName(), tone);
+    // Play then starts the file again.
+    engine.play();
+    EXPECT_TRUE(this->waitForPosition(0.2));
+    EXPECT_LT(engine.position(), 1.5);
+
+    EXPECT_EQ(failureNumber([&] { engine.setPosition(5.0); }), 0);
+    EXPECT_TRUE(this->waitUntil([&] { return engine.position() == 0 && listener.ends == 2; }));
+}
+
 TYPED_TEST(EngineContract, APositionBeforeTheStartFailsWith380) {
     MediaEngine& engine = this->engine();
     const double nan = std::numeric_limits<double>::quiet_NaN();

@@ -105,15 +105,16 @@ void FakeEngine::close() {
 
 void FakeEngine::advance(int ms) {
     if (std::exchange(durationPending, false) && listener) listener->durationKnown();
-    if (!playing()) return;
+    if (!loaded) return;
     // A picture's position is the time it has been on screen, whatever the rate.
     if (pictures.count(file)) {
-        pos += ms / 1000.0;
+        if (!paused) pos += ms / 1000.0;
         return;
     }
-    pos += ms / 1000.0 * speed;
+    if (!paused) pos += ms / 1000.0 * speed;
+    // Played to its end, or a seek went past it (paused too): the file unloads and the
+    // position reads 0.
     if (pos >= length) {
-        // Played to its end: the file unloads and the position reads 0.
         loaded = false;
         pos = 0;
         if (listener) listener->playbackEnded();
