@@ -186,6 +186,11 @@ TYPED_TEST(EngineContract, PauseKeepsThePositionAndPlayResumes) {
 
     engine.play();
     EXPECT_TRUE(this->waitForPosition(paused + 0.3));
+
+    // A file loaded while paused plays.
+    engine.pause();
+    engine.setFileName(this->kind.audio("other.wav", 2.0));
+    EXPECT_TRUE(this->waitForPosition(0.3));
 }
 
 TYPED_TEST(EngineContract, SeeksWhilePausedReadBackAsWrittenAndWhilePlayingGoOnFromThere) {
@@ -283,6 +288,14 @@ TYPED_TEST(EngineContract, RatesAreAcceptedAndRefusedAtBothEndsOfTheRange) {
     // The rate is the engine's, not the file's: it is kept for the next file.
     engine.setFileName(this->kind.audio("other.wav", 2.0));
     EXPECT_DOUBLE_EQ(engine.rate(), 0.5);
+
+    // The slowest rate is applied: a second passes in a hundredth of one.
+    ASSERT_TRUE(this->waitForPosition(0.1));
+    engine.setRate(0.01);
+    const double slow = engine.position();
+    this->kind.pass(1000);
+    EXPECT_LT(engine.position(), slow + 0.1);
+    EXPECT_GT(engine.position(), 0);
 }
 
 TYPED_TEST(EngineContract, DurationReadsMinusOneUntilKnown) {
