@@ -1,5 +1,6 @@
 #include "form/failure.h"
 #include "platform/mpv_engine.h"
+#include "support/event_loop.h"
 #include "support/media_files.h"
 
 #include <QCoreApplication>
@@ -19,11 +20,7 @@ namespace {
 
 // The engine queues its notifications to the application's event loop.
 QCoreApplication& application() {
-    static int argc = 1;
-    static char name[] = "engine_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
+    return test::application();
 }
 
 // Polls every 50 ms, letting queued notifications run; the bound is generous on purpose.

@@ -7,25 +7,51 @@
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+
 namespace xj::test {
+
+namespace {
+
+// mpv's own numbers for a file it cannot open and one whose content it does not know.
+constexpr int kLoadingFailed = -13;
+constexpr int kUnknownFormat = -17;
+
+// mpv's speed range.
+constexpr double kSlowestRate = 0.01;
+constexpr double kFastestRate = 100;
+
+} // namespace
 
 void FakeEngine::load() {
     ++loads;
-    auto it = media.find(file);
-    if (it == media.end()) {
-        loaded = false;
-        pos = 0;
-        throw Failure(-13, "no such media");
-    }
-    loaded = true;
-    paused = false;
+    durationPending = false;
+    loaded = false;
     pos = 0;
-    if (listener) listener->durationKnown();
+    length = -1;
+    paused = false;
+    if (unplayable.count(file)) throw Failure(kUnknownFormat, "not media");
+    const bool picture = pictures.count(file) > 0;
+    auto it = media.find(file);
+    if (!picture && it == media.end()) throw Failure(kLoadingFailed, "no such media");
+    loaded = true;
+    length = picture ? 0 : it->second;
+    // Heard from the event loop, never inside the call.
+    durationPending = true;
 }
 
 void FakeEngine::setFileName(const QString& path) {
     calls << "file " + path;
     file = path;
+    if (path.isEmpty()) {
+        // No file: what played is closed, and nothing is loaded. The write still counts.
+        ++loads;
+        durationPending = false;
+        loaded = false;
+        pos = 0;
+        length = -1;
+        return;
+    }
     load();
 }
 
@@ -35,22 +61,22 @@ double FakeEngine::position() {
 
 void FakeEngine::setPosition(double seconds) {
     calls << QStringLiteral("position %1").arg(seconds);
-    if (seconds < 0) throw Failure(err::InvalidValue);
+    if (!(seconds >= 0)) throw Failure(err::InvalidValue);
     if (loaded) pos = seconds;
 }
 
 void FakeEngine::setRate(double r) {
-    if (r <= 0 || r > 100) throw Failure(err::InvalidValue);
+    if (!(r >= kSlowestRate && r <= kFastestRate)) throw Failure(err::InvalidValue);
     speed = r;
 }
 
 double FakeEngine::duration() {
-    auto it = media.find(file);
-    return loaded && it != media.end() ? it->second : -1.0;
+    return length;
 }
 
 void FakeEngine::play() {
     calls << "play";
+    if (file.isEmpty()) return;
     if (!loaded) {
         load();
         return;
@@ -71,15 +97,24 @@ void FakeEngine::stop() {
 
 void FakeEngine::close() {
     calls << "close";
+    durationPending = false;
     loaded = false;
     pos = 0;
+    length = -1;
 }
 
 void FakeEngine::advance(int ms) {
-    if (!playing()) return;
-    pos += ms / 1000.0 * speed;
-    if (pos >= duration()) {
-        // Played to its end: the file unloads and the position reads 0.
+    if (std::exchange(durationPending, false) && listener) listener->durationKnown();
+    if (!loaded) return;
+    // A picture's position is the time it has been on screen, whatever the rate.
+    if (pictures.count(file)) {
+        if (!paused) pos += ms / 1000.0;
+        return;
+    }
+    if (!paused) pos += ms / 1000.0 * speed;
+    // Played to its end, or a seek went past it (paused too): the file unloads and the
+    // position reads 0.
+    if (pos >= length) {
         loaded = false;
         pos = 0;
         if (listener) listener->playbackEnded();

@@ -9,15 +9,19 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace xj::test {
 
-// A media engine that plays in virtual time: known files play for their duration and then read
-// position 0; unknown files fail to load with -13.
+// A media engine that plays in virtual time, refusing what the libmpv engine refuses: known
+// files play for their duration and then read position 0; pictures stay shown, their position
+// counting the seconds on screen; unknown files fail to load with -13, unplayable ones with -17.
 class FakeEngine : public MediaEngine {
 public:
     void addMedia(const QString& path, double seconds) { media[path] = seconds; }
+    void addPicture(const QString& path) { pictures.insert(path); }
+    void addUnplayable(const QString& path) { unplayable.insert(path); }
 
     void setFileName(const QString& path) override;
     QString fileName() const override { return file; }
@@ -40,14 +44,18 @@ public:
     bool playing() const { return loaded && !paused; }
 
     std::map<QString, double> media; // playable files and their durations
+    std::set<QString> pictures;      // still pictures: shown until replaced
+    std::set<QString> unplayable;    // files whose content is not media
     QString file;
     double pos = 0;
     double speed = 1.0;
+    double length = -1; // the open file's duration, kept after its end
     bool loaded = false;
     bool paused = false;
     bool display = false;
     bool switch1018 = false;
-    int loads = 0; // files started through the file name
+    bool durationPending = false; // told to the listener when time next passes
+    int loads = 0;                // file names written, and files started again by play
     QStringList calls;
     MediaListener* listener = nullptr;
 
