@@ -11,6 +11,11 @@ namespace xj::test {
 
 void FakeEngine::load() {
     ++loads;
+    // Loading is instant here, but heard as the real engine's is.
+    if (heardState != PlaybackState::Loading && listener) {
+        heardState = PlaybackState::Loading;
+        listener->stateChanged(heardState);
+    }
     auto it = media.find(file);
     if (it == media.end()) {
         loaded = false;
@@ -21,9 +26,11 @@ void FakeEngine::load() {
     paused = false;
     pos = 0;
     if (listener) listener->durationKnown();
+    if (listener) listener->detailsKnown();
 }
 
 void FakeEngine::setFileName(const QString& path) {
+    const StateNotice notice{*this};
     calls << "file " + path;
     file = path;
     load();
@@ -37,6 +44,7 @@ void FakeEngine::setPosition(double seconds) {
     calls << QStringLiteral("position %1").arg(seconds);
     if (seconds < 0) throw Failure(err::InvalidValue);
     if (loaded) pos = seconds;
+    if (loaded && listener) listener->seeked(seconds);
 }
 
 void FakeEngine::setRate(double r) {
@@ -50,6 +58,7 @@ double FakeEngine::duration() {
 }
 
 void FakeEngine::play() {
+    const StateNotice notice{*this};
     calls << "play";
     if (!loaded) {
         load();
@@ -59,23 +68,28 @@ void FakeEngine::play() {
 }
 
 void FakeEngine::pause() {
+    const StateNotice notice{*this};
     calls << "pause";
     paused = true;
 }
 
 void FakeEngine::stop() {
+    const StateNotice notice{*this};
     calls << "stop";
     paused = true;
     pos = 0;
+    if (loaded && listener) listener->seeked(0);
 }
 
 void FakeEngine::close() {
+    const StateNotice notice{*this};
     calls << "close";
     loaded = false;
     pos = 0;
 }
 
 void FakeEngine::advance(int ms) {
+    const StateNotice notice{*this};
     if (!playing()) return;
     pos += ms / 1000.0 * speed;
     if (pos >= duration()) {
@@ -84,6 +98,27 @@ void FakeEngine::advance(int ms) {
         pos = 0;
         if (listener) listener->playbackEnded();
     }
+}
+
+PlaybackState FakeEngine::state() {
+    if (file.isEmpty()) return PlaybackState::Empty;
+    if (!loaded) return PlaybackState::Ended;
+    return paused ? PlaybackState::Paused : PlaybackState::Playing;
+}
+
+MediaDetails FakeEngine::details() {
+    if (!loaded) return {};
+    auto it = mediaDetails.find(file);
+    MediaDetails known = it != mediaDetails.end() ? it->second : MediaDetails();
+    known.duration = duration();
+    return known;
+}
+
+FakeEngine::StateNotice::~StateNotice() {
+    const PlaybackState now = engine.state();
+    if (now == engine.heardState) return;
+    engine.heardState = now;
+    if (engine.listener) engine.listener->stateChanged(now);
 }
 
 MsgResult FakeMessages::show(const QString& text, const QString& title, MsgButtons buttons,
