@@ -4,7 +4,8 @@
 //   blocked_ms_median / blocked_ms_p90  how long one step keeps the calling (user-interface)
 //                                       thread, reading and writing the position included
 //   lag_s_median / lag_s_p90            at each tick, how far the picture mpv has finished
-//                                       seeking to is from the position last written
+//                                       seeking to (its time-pos once it reports the restart
+//                                       of playback) is from the position last written
 //   reads_written                       1 when every read right after a write gave it back
 // The 720p H.264 clip has a keyframe every 10 s and the steps run 9.5 s past one, so each exact
 // seek decodes most of those 10 s.
@@ -52,11 +53,14 @@ double percentile(std::vector<double> values, double p) {
     return values[index];
 }
 
-// Runs the event loop (where the engine handles mpv's events) until the deadline.
+// Runs the event loop (where the engine handles mpv's events) until the deadline. `each` runs
+// first in every round and last of all, so it sees mpv's events before the engine can act on
+// them (the engine sends a waiting seek as soon as it hears the last one has finished).
 void runEventsUntil(const QDeadlineTimer& deadline, const std::function<void()>& each) {
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents();
+    for (;;) {
         each();
+        if (deadline.hasExpired()) return;
+        QCoreApplication::processEvents();
         QThread::msleep(1);
     }
 }
