@@ -501,7 +501,9 @@ double MpvEngine::position() {
     drainEvents();
     if (state_ != State::Loaded) return 0;
     if (picture_) return pictureSeconds();
-    if (shownTarget_) return *shownTarget_;
+    // Playing, a seek mpv has not finished in time no longer stands for where playback is.
+    const bool overdue = seekSent_.isValid() && seekSent_.hasExpired(kSeekPatienceMs);
+    if (shownTarget_ && (paused_ || !overdue)) return *shownTarget_;
     double seconds = 0;
     if (mpv_get_property(mpv_.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
     return std::max(0.0, seconds);
