@@ -214,8 +214,7 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         break;
     }
     case MPV_EVENT_COMMAND_REPLY:
-        if (event.reply_userdata >= kSeekReplies)
-            onSeekReply(event.reply_userdata - kSeekReplies, event.error);
+        if (event.reply_userdata >= kSeekReplies) onSeekReply(event);
         break;
     case MPV_EVENT_SET_PROPERTY_REPLY:
         if (event.reply_userdata == kRateReply && event.error < 0) {
@@ -243,10 +242,11 @@ void MpvEngine::handleEvent(const mpv_event& event) {
     noteState();
 }
 
-void MpvEngine::onSeekReply(std::uint64_t epoch, int error) {
-    if (epoch != seekEpoch_) return; // sent for a file that has gone
+void MpvEngine::onSeekReply(const mpv_event& reply) {
+    // Sent for a file that has gone.
+    if (reply.reply_userdata - kSeekReplies != seekEpoch_) return;
     --seeksInFlight_;
-    if (error >= 0) {
+    if (reply.error >= 0) {
         seekQueued_ = true;
         seekStarted_ = false;
     } else if (!seeking()) {

@@ -101,7 +101,7 @@ private:
     void setVideo(bool present);
     void seekTo(double seconds);
     void sendSeek(double seconds);
-    void onSeekReply(std::uint64_t epoch, int error);
+    void onSeekReply(const mpv_event& reply);
     void onSeekFinished();
     void forgetSeeks();
     bool seeking() const { return seeksInFlight_ > 0 || seekQueued_; }

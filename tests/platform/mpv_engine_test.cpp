@@ -492,7 +492,7 @@ TEST_F(MpvEngineTest, DetailsDescribeTheOpenMedia) {
     EXPECT_EQ(wav.container, "wav");
     EXPECT_EQ(wav.audioCodec, "pcm_s16le");
     EXPECT_EQ(wav.audioBitrate, 44100 * 16);
-    EXPECT_NEAR(wav.bitrate, 44100 * 16, 44100 * 16 / 50); // the header's few bytes
+    EXPECT_NEAR(wav.bitrate, 44100 * 16, 44100.0 * 16 / 50); // the header's few bytes
     EXPECT_EQ(wav.videoBitrate, 0);
     EXPECT_TRUE(wav.title.isEmpty());
 
