@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
+#include <QScopeGuard>
 
 #include <mpv/client.h>
 
@@ -19,8 +20,18 @@ namespace xj {
 
 namespace {
 
-constexpr int kSeekTimeoutMs = 1000;
+// Tags on mpv's requests and observers, to match the events that answer them.
 constexpr uint64_t kDurationObserver = 1;
+constexpr uint64_t kPauseReply = 2;
+constexpr uint64_t kRateReply = 3;
+constexpr uint64_t kSeekReplies = 1ULL << 32; // plus the seek epoch
+// A seek written while another is under way waits for it, up to this long: mpv would start a
+// new one over again from the keyframe, and steps faster than its seeks would never arrive.
+constexpr qint64 kSeekPatienceMs = 1000;
+
+// mpv's range of the speed option; checked here so that a refusal needs no answer from mpv.
+constexpr double kMinRate = 0.01;
+constexpr double kMaxRate = 100.0;
 
 Failure mpvFailure(int code, const char* what) {
     return Failure(code, std::string(what) + ": " + mpv_error_string(code));
@@ -46,6 +57,36 @@ bool notAFile(const QString& path) {
     return info.exists() && !info.isFile();
 }
 
+const mpv_node* member(const mpv_node& map, const char* key) {
+    if (map.format != MPV_FORMAT_NODE_MAP) return nullptr;
+    for (int i = 0; i < map.u.list->num; ++i)
+        if (qstricmp(map.u.list->keys[i], key) == 0) return &map.u.list->values[i];
+    return nullptr;
+}
+
+QString textMember(const mpv_node& map, const char* key) {
+    const mpv_node* node = member(map, key);
+    return node && node->format == MPV_FORMAT_STRING ? QString::fromUtf8(node->u.string)
+                                                     : QString();
+}
+
+int64_t intMember(const mpv_node& map, const char* key) {
+    const mpv_node* node = member(map, key);
+    return node && node->format == MPV_FORMAT_INT64 ? node->u.int64 : 0;
+}
+
+double doubleMember(const mpv_node& map, const char* key) {
+    const mpv_node* node = member(map, key);
+    if (!node) return 0;
+    if (node->format == MPV_FORMAT_DOUBLE) return node->u.double_;
+    return node->format == MPV_FORMAT_INT64 ? static_cast<double>(node->u.int64) : 0;
+}
+
+// Fills `node` once; it stays empty when mpv has no such property.
+void nodeProperty(mpv_handle* mpv, const char* name, mpv::Node& node) {
+    mpv_get_property(mpv, name, MPV_FORMAT_NODE, node.out());
+}
+
 bool flagProperty(mpv_handle* mpv, const char* name) {
     int flag = 0;
     return mpv_get_property(mpv, name, MPV_FORMAT_FLAG, &flag) >= 0 && flag;
@@ -56,16 +97,19 @@ bool hasProperty(mpv_handle* mpv, const char* name) {
     return mpv_get_property(mpv, name, MPV_FORMAT_INT64, &value) >= 0;
 }
 
-} // namespace
-
-MpvEngine::MpvEngine(const MpvOptions& options)
-    : receiver_(std::make_unique<QObject>()), options_(options) {
+mpv::Core createCore() {
     // Qt adopts the environment's locale when the application object is made; mpv refuses to
     // start unless numbers are parsed with '.'.
     std::setlocale(LC_NUMERIC, "C");
-    mpv_ = mpv_create();
-    if (!mpv_) throw Failure(MPV_ERROR_NOMEM, "mpv_create failed");
+    mpv::Core core(mpv_create());
+    if (!core) throw Failure(MPV_ERROR_NOMEM, "mpv_create failed");
+    return core;
+}
 
+} // namespace
+
+MpvEngine::MpvEngine(const MpvOptions& options)
+    : mpv_(createCore()), receiver_(std::make_unique<QObject>()), options_(options) {
     const QByteArray ao = options.audioOutput.toUtf8();
     const QByteArray vo = options.videoOutput.toUtf8();
     const std::pair<const char*, const char*> settings[] = {
@@ -90,27 +134,20 @@ MpvEngine::MpvEngine(const MpvOptions& options)
         {"vo", vo.constData()},
     };
     for (const auto& [name, value] : settings) {
-        const int rc = mpv_set_option_string(mpv_, name, value);
-        if (rc < 0) {
-            mpv_terminate_destroy(mpv_);
+        if (const int rc = mpv_set_option_string(mpv_.get(), name, value); rc < 0)
             throw mpvFailure(rc, name);
-        }
     }
-    if (const int rc = mpv_initialize(mpv_); rc < 0) {
-        mpv_terminate_destroy(mpv_);
-        throw mpvFailure(rc, "mpv_initialize");
-    }
-    mpv_observe_property(mpv_, kDurationObserver, "duration", MPV_FORMAT_DOUBLE);
-    mpv_set_wakeup_callback(mpv_, &MpvEngine::onWakeup, this);
+    if (const int rc = mpv_initialize(mpv_.get()); rc < 0) throw mpvFailure(rc, "mpv_initialize");
+    mpv_observe_property(mpv_.get(), kDurationObserver, "duration", MPV_FORMAT_DOUBLE);
+    mpv_set_wakeup_callback(mpv_.get(), &MpvEngine::onWakeup, this);
 }
 
 MpvEngine::~MpvEngine() {
     // The render context must go before the core.
     if (sink_) sink_->releaseVideo();
-    // Returns only once no callback is running, so the receiver can go safely after it.
-    mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
-    receiver_.reset();
-    mpv_terminate_destroy(mpv_);
+    // Returns only once no callback is running, so the receiver (and its queued calls) can go
+    // safely after it, and then the core (declared first, destroyed last).
+    mpv_set_wakeup_callback(mpv_.get(), nullptr, nullptr);
 }
 
 void MpvEngine::onWakeup(void* self) {
@@ -128,7 +165,7 @@ void MpvEngine::onWakeup(void* self) {
 
 void MpvEngine::drainEvents() {
     for (;;) {
-        mpv_event* event = mpv_wait_event(mpv_, 0);
+        mpv_event* event = mpv_wait_event(mpv_.get(), 0);
         if (event->event_id == MPV_EVENT_NONE) return;
         handleEvent(*event);
     }
@@ -139,7 +176,7 @@ void MpvEngine::pumpUntil(const std::function<bool()>& done, int timeoutMs) {
     while (!done()) {
         const qint64 left = deadline.remainingTime();
         if (left <= 0) return;
-        mpv_event* event = mpv_wait_event(mpv_, static_cast<double>(left) / 1000.0);
+        mpv_event* event = mpv_wait_event(mpv_.get(), static_cast<double>(left) / 1000.0);
         if (event->event_id != MPV_EVENT_NONE) handleEvent(*event);
     }
 }
@@ -155,7 +192,9 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<mpv_event_end_file*>(event.data);
-        if (end->playlist_entry_id != entryId_ || state_ == State::Ended) break;
+        // A file closed by an empty name stays empty when its end comes in.
+        if (end->playlist_entry_id != entryId_ || state_ == State::Ended || state_ == State::Empty)
+            break;
         // An old file's end arrives after the new one was requested: only ours counts.
         if (state_ == State::Loading) {
             loadError_ = end->error < 0 ? end->error : MPV_ERROR_LOADING_FAILED;
@@ -163,23 +202,32 @@ void MpvEngine::handleEvent(const mpv_event& event) {
                 // A playlist is not a media file here; don't let mpv go on to its entries.
                 loadError_ = MPV_ERROR_UNKNOWN_FORMAT;
                 const char* stop[] = {"stop", nullptr};
-                mpv_command(mpv_, stop);
+                mpv_command(mpv_.get(), stop);
             }
         }
         const bool playedOut = state_ == State::Loaded && end->reason == MPV_END_FILE_REASON_EOF;
         state_ = State::Ended;
         picture_ = false;
-        pausedSeekTarget_.reset();
-        seekPending_ = false;
+        forgetSeeks();
         setVideo(false);
         if (playedOut) notifyLater([](MediaListener& l) { l.playbackEnded(); });
         break;
     }
+    case MPV_EVENT_COMMAND_REPLY:
+        if (event.reply_userdata >= kSeekReplies) onSeekReply(event);
+        break;
+    case MPV_EVENT_SET_PROPERTY_REPLY:
+        if (event.reply_userdata == kRateReply && event.error < 0) {
+            // Not expected (the range was checked): take what mpv kept.
+            mpv_get_property(mpv_.get(), "speed", MPV_FORMAT_DOUBLE, &rate_);
+        }
+        break;
     case MPV_EVENT_SEEK:
-        if (seekPending_) seekStarted_ = true;
+        // Only a seek taken after every other was answered is the one that ends them.
+        if (seekQueued_ && seeksInFlight_ == 0) seekStarted_ = true;
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
-        if (seekStarted_) seekPending_ = seekStarted_ = false;
+        if (seekStarted_) onSeekFinished();
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto* property = static_cast<mpv_event_property*>(event.data);
@@ -191,15 +239,51 @@ void MpvEngine::handleEvent(const mpv_event& event) {
     default:
         break;
     }
+    noteState();
+}
+
+void MpvEngine::onSeekReply(const mpv_event& reply) {
+    // Sent for a file that has gone.
+    if (reply.reply_userdata - kSeekReplies != seekEpoch_) return;
+    --seeksInFlight_;
+    if (reply.error >= 0) {
+        seekQueued_ = true;
+        seekStarted_ = false;
+    } else if (!seeking()) {
+        if (nextSeek_) {
+            sendSeek(*std::exchange(nextSeek_, std::nullopt));
+            return;
+        }
+        shownTarget_.reset(); // not seekable: the position stays where it is
+    }
+}
+
+void MpvEngine::onSeekFinished() {
+    seekQueued_ = seekStarted_ = false;
+    if (nextSeek_) {
+        sendSeek(*std::exchange(nextSeek_, std::nullopt));
+        return;
+    }
+    const double at = shownTarget_.value_or(0);
+    if (!paused_) shownTarget_.reset();
+    notifyLater([at](MediaListener& l) { l.seeked(at); });
+}
+
+void MpvEngine::forgetSeeks() {
+    ++seekEpoch_;
+    seeksInFlight_ = 0;
+    seekQueued_ = seekStarted_ = false;
+    nextSeek_.reset();
+    shownTarget_.reset();
 }
 
 void MpvEngine::onFileLoaded() {
     state_ = State::Loaded;
     // mpv holds a picture at time 0 for ever; cover art comes with an audio track and plays
     // as sound.
-    picture_ = flagProperty(mpv_, "current-tracks/video/image") &&
-               !flagProperty(mpv_, "current-tracks/video/albumart") &&
-               !hasProperty(mpv_, "current-tracks/audio/id");
+    picture_ = flagProperty(mpv_.get(), "current-tracks/video/image") &&
+               !flagProperty(mpv_.get(), "current-tracks/video/albumart") &&
+               !hasProperty(mpv_.get(), "current-tracks/audio/id");
     if (picture_) {
         pictureBase_ = 0;
         if (paused_)
@@ -207,9 +291,50 @@ void MpvEngine::onFileLoaded() {
         else
             pictureClock_.start();
     }
-    setVideo(hasProperty(mpv_, "current-tracks/video/id"));
+    setVideo(hasProperty(mpv_.get(), "current-tracks/video/id"));
     double seconds = 0;
-    if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0) noteDuration(seconds);
+    if (mpv_get_property(mpv_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0)
+        noteDuration(seconds);
+    readDetails();
+    notifyLater([](MediaListener& l) { l.detailsKnown(); });
+}
+
+void MpvEngine::readDetails() {
+    details_ = MediaDetails();
+    mpv::String format(mpv_get_property_string(mpv_.get(), "file-format"));
+    if (format) details_.container = QString::fromUtf8(format.get());
+
+    mpv::Node video;
+    nodeProperty(mpv_.get(), "current-tracks/video", video);
+    details_.videoCodec = textMember(*video, "codec");
+    details_.width = static_cast<int>(intMember(*video, "demux-w"));
+    details_.height = static_cast<int>(intMember(*video, "demux-h"));
+    details_.frameRate = doubleMember(*video, "demux-fps");
+    details_.videoBitrate = intMember(*video, "demux-bitrate");
+
+    mpv::Node audio;
+    nodeProperty(mpv_.get(), "current-tracks/audio", audio);
+    details_.audioCodec = textMember(*audio, "codec");
+    details_.sampleRate = static_cast<int>(intMember(*audio, "demux-samplerate"));
+    details_.channels = static_cast<int>(intMember(*audio, "demux-channel-count"));
+    details_.audioBitrate = intMember(*audio, "demux-bitrate");
+
+    int64_t bytes = 0;
+    if (knownDuration_ > 0 &&
+        mpv_get_property(mpv_.get(), "file-size", MPV_FORMAT_INT64, &bytes) >= 0)
+        details_.bitrate = static_cast<qint64>(static_cast<double>(bytes) * 8 / knownDuration_);
+    // mpv's demuxer gives no video bit rate for most containers: what the audio leaves of the
+    // file's is the video's, near enough.
+    if (!details_.videoCodec.isEmpty() && details_.videoBitrate == 0 &&
+        details_.bitrate > details_.audioBitrate)
+        details_.videoBitrate = details_.bitrate - details_.audioBitrate;
+
+    // The file's tags; mpv keeps the container's spelling of the keys.
+    mpv::Node tags;
+    nodeProperty(mpv_.get(), "metadata", tags);
+    details_.title = textMember(*tags, "title");
+    details_.artist = textMember(*tags, "artist");
+    details_.album = textMember(*tags, "album");
 }
 
 void MpvEngine::noteDuration(double seconds) {
@@ -220,16 +345,37 @@ void MpvEngine::noteDuration(double seconds) {
     notifyLater([](MediaListener& l) { l.durationKnown(); });
 }
 
-void MpvEngine::notifyLater(void (*notify)(MediaListener&)) {
+void MpvEngine::notifyLater(std::function<void(MediaListener&)> notify) {
     // Delivered from the event loop, never inside a call into the engine, and dropped once
     // another file has been loaded.
     const std::uint64_t generation = generation_;
     QMetaObject::invokeMethod(
         receiver_.get(),
-        [this, generation, notify] {
+        [this, generation, notify = std::move(notify)] {
             if (generation == generation_ && listener_) notify(*listener_);
         },
         Qt::QueuedConnection);
+}
+
+PlaybackState MpvEngine::currentState() const {
+    switch (state_) {
+    case State::Empty:
+        return PlaybackState::Empty;
+    case State::Loading:
+        return PlaybackState::Loading;
+    case State::Loaded:
+        return paused_ ? PlaybackState::Paused : PlaybackState::Playing;
+    case State::Ended:
+        break;
+    }
+    return PlaybackState::Ended;
+}
+
+void MpvEngine::noteState() {
+    const PlaybackState now = currentState();
+    if (now == notifiedState_) return;
+    notifiedState_ = now;
+    notifyLater([now](MediaListener& l) { l.stateChanged(now); });
 }
 
 void MpvEngine::setVideo(bool present) {
@@ -239,8 +385,9 @@ void MpvEngine::setVideo(bool present) {
 }
 
 void MpvEngine::setPaused(bool paused) {
+    // mpv takes requests in the order they are made, so whatever is asked for next sees it.
     int flag = paused ? 1 : 0;
-    mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &flag);
+    mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
     if (paused_ == paused) return;
     paused_ = paused;
     if (!picture_) return;
@@ -274,16 +421,17 @@ void MpvEngine::load() {
     loadError_ = 0;
     knownDuration_ = -1;
     durationNotified_ = false;
+    details_ = MediaDetails();
     picture_ = false;
-    pausedSeekTarget_.reset();
-    seekPending_ = seekStarted_ = false;
+    forgetSeeks();
     setPaused(false);
     setVideo(false);
+    noteState();
 
     if (notAFile(fileName_)) {
         // Like a missing file: whatever played before is gone.
         const char* stop[] = {"stop", nullptr};
-        mpv_command(mpv_, stop);
+        mpv_command(mpv_.get(), stop);
         entryId_ = -1;
         state_ = State::Ended;
         throw Failure(MPV_ERROR_LOADING_FAILED, "not a regular file");
@@ -291,20 +439,13 @@ void MpvEngine::load() {
 
     const QByteArray path = mpvPath(fileName_);
     const char* command[] = {"loadfile", path.constData(), "replace", nullptr};
-    mpv_node result;
-    if (const int rc = mpv_command_ret(mpv_, command, &result); rc < 0) {
+    mpv::Node result;
+    if (const int rc = mpv_command_ret(mpv_.get(), command, result.out()); rc < 0) {
         state_ = State::Ended;
         throw mpvFailure(rc, "loadfile");
     }
-    entryId_ = -1;
-    if (result.format == MPV_FORMAT_NODE_MAP) {
-        const mpv_node_list* map = result.u.list;
-        for (int i = 0; i < map->num; ++i)
-            if (qstrcmp(map->keys[i], "playlist_entry_id") == 0 &&
-                map->values[i].format == MPV_FORMAT_INT64)
-                entryId_ = map->values[i].u.int64;
-    }
-    mpv_free_node_contents(&result);
+    const mpv_node* id = member(*result, "playlist_entry_id");
+    entryId_ = id && id->format == MPV_FORMAT_INT64 ? id->u.int64 : -1;
 
     if (wait) pumpUntil([this] { return state_ != State::Loading; }, options_.loadTimeoutMs);
     // Still opening after the wait (a slow medium): it finishes in the background.
@@ -312,36 +453,41 @@ void MpvEngine::load() {
 }
 
 void MpvEngine::seekTo(double seconds) {
-    const QByteArray target = QByteArray::number(seconds, 'f', 6);
-    const char* command[] = {"seek", target.constData(), "absolute+exact", nullptr};
-    seekPending_ = true;
-    seekStarted_ = false;
-    if (mpv_command(mpv_, command) < 0) {
-        seekPending_ = false; // not seekable: the position stays
+    // Reads right after a seek must see the new position.
+    shownTarget_ = seconds;
+    if (seeking() && seekSent_.isValid() && seekSent_.elapsed() < kSeekPatienceMs) {
+        nextSeek_ = seconds;
         return;
     }
-    // Reads right after a seek must see the new position.
-    pumpUntil([this] { return !seekPending_; }, kSeekTimeoutMs);
-    // Paused, mpv's audio clock reads behind by what the output has buffered; the position
-    // written is the one the player is at.
-    if (paused_ && state_ == State::Loaded) pausedSeekTarget_ = seconds;
+    nextSeek_.reset();
+    sendSeek(seconds);
+}
+
+void MpvEngine::sendSeek(double seconds) {
+    const QByteArray target = QByteArray::number(seconds, 'f', 6);
+    const char* command[] = {"seek", target.constData(), "absolute+exact", nullptr};
+    if (mpv_command_async(mpv_.get(), kSeekReplies + seekEpoch_, command) < 0) {
+        if (!seeking()) shownTarget_.reset(); // the position stays where it is
+        return;
+    }
+    ++seeksInFlight_;
+    seekSent_.start();
 }
 
 void MpvEngine::videoOutputReady() {
     drainEvents();
     if (state_ != State::Loaded) return;
-    char* output = mpv_get_property_string(mpv_, "current-vo");
-    const bool toNull = output && qstrcmp(output, "null") == 0;
-    mpv_free(output);
-    if (!toNull) return;
+    const mpv::String output(mpv_get_property_string(mpv_.get(), "current-vo"));
+    if (!output || qstrcmp(output.get(), "null") != 0) return;
     // Deselecting and selecting the track rebuilds the video chain, which takes the first
     // output in the list that starts.
-    mpv_set_property_string(mpv_, "vid", "no");
-    mpv_set_property_string(mpv_, "vid", "auto");
+    mpv_set_property_string(mpv_.get(), "vid", "no");
+    mpv_set_property_string(mpv_.get(), "vid", "auto");
 }
 
 void MpvEngine::setFileName(const QString& path) {
     drainEvents();
+    const auto notice = qScopeGuard([this] { noteState(); });
     fileName_ = path;
     if (path.isEmpty()) {
         close();
@@ -355,9 +501,11 @@ double MpvEngine::position() {
     drainEvents();
     if (state_ != State::Loaded) return 0;
     if (picture_) return pictureSeconds();
-    if (pausedSeekTarget_) return *pausedSeekTarget_;
+    // Playing, a seek mpv has not finished in time no longer stands for where playback is.
+    const bool overdue = seekSent_.isValid() && seekSent_.hasExpired(kSeekPatienceMs);
+    if (shownTarget_ && (paused_ || !overdue)) return *shownTarget_;
     double seconds = 0;
-    if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
+    if (mpv_get_property(mpv_.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
     return std::max(0.0, seconds);
 }
 
@@ -367,6 +515,7 @@ void MpvEngine::setPosition(double seconds) {
     if (state_ != State::Loaded) return;
     if (picture_) {
         setPictureSeconds(seconds);
+        notifyLater([seconds](MediaListener& l) { l.seeked(seconds); });
         return;
     }
     seekTo(seconds);
@@ -374,30 +523,42 @@ void MpvEngine::setPosition(double seconds) {
 
 double MpvEngine::rate() {
     drainEvents();
-    double speed = 1.0;
-    mpv_get_property(mpv_, "speed", MPV_FORMAT_DOUBLE, &speed);
-    return speed;
+    return rate_;
 }
 
 void MpvEngine::setRate(double rate) {
     drainEvents();
-    if (!std::isfinite(rate)) throw Failure(err::InvalidValue, "invalid rate");
-    if (mpv_set_property(mpv_, "speed", MPV_FORMAT_DOUBLE, &rate) < 0)
-        throw Failure(err::InvalidValue, "rate refused");
+    if (!(rate >= kMinRate && rate <= kMaxRate)) throw Failure(err::InvalidValue, "rate refused");
+    rate_ = rate;
+    mpv_set_property_async(mpv_.get(), kRateReply, "speed", MPV_FORMAT_DOUBLE, &rate);
 }
 
 double MpvEngine::duration() {
     drainEvents();
     if (state_ == State::Loaded) {
         double seconds = 0;
-        if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0)
+        if (mpv_get_property(mpv_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0)
             knownDuration_ = seconds;
     }
     return knownDuration_;
 }
 
+PlaybackState MpvEngine::state() {
+    drainEvents();
+    return currentState();
+}
+
+MediaDetails MpvEngine::details() {
+    drainEvents();
+    if (state_ != State::Loaded) return MediaDetails();
+    MediaDetails known = details_;
+    known.duration = knownDuration_;
+    return known;
+}
+
 void MpvEngine::play() {
     drainEvents();
+    const auto notice = qScopeGuard([this] { noteState(); });
     switch (state_) {
     case State::Empty:
         return;
@@ -406,7 +567,8 @@ void MpvEngine::play() {
         return;
     case State::Loading:
     case State::Loaded:
-        pausedSeekTarget_.reset();
+        // A seek still under way is read as written until it is done.
+        if (!seeking()) shownTarget_.reset();
         setPaused(false);
         return;
     }
@@ -415,27 +577,33 @@ void MpvEngine::play() {
 void MpvEngine::pause() {
     drainEvents();
     setPaused(true);
+    noteState();
 }
 
 void MpvEngine::stop() {
     drainEvents();
     setPaused(true);
+    noteState();
     if (state_ != State::Loaded) return;
-    if (picture_)
+    if (picture_) {
         setPictureSeconds(0);
-    else
+        notifyLater([](MediaListener& l) { l.seeked(0); });
+    } else {
         seekTo(0);
+    }
 }
 
 void MpvEngine::close() {
     drainEvents();
     const char* command[] = {"stop", nullptr};
-    mpv_command(mpv_, command);
+    mpv_command(mpv_.get(), command);
     if (state_ != State::Empty) state_ = State::Ended;
     picture_ = false;
-    pausedSeekTarget_.reset();
-    seekPending_ = seekStarted_ = false;
+    // Nothing is open: a released file has no length to report.
+    knownDuration_ = -1;
+    forgetSeeks();
     setVideo(false);
+    noteState();
 }
 
 } // namespace xj

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/mpv_handles.h"
 #include "ports/media_engine.h"
 
 #include <QElapsedTimer>
@@ -11,8 +12,6 @@
 #include <memory>
 #include <optional>
 
-struct mpv_handle;
-struct mpv_event;
 class QObject;
 
 namespace xj {
@@ -43,6 +42,8 @@ protected:
 // The media player control on libmpv. Create it after the application object (its
 // notifications are queued to the thread that creates it, which must run an event loop) and
 // destroy it before that object. The constructor sets LC_NUMERIC to "C", which mpv requires.
+// Only loading waits for mpv; seeks, rates and pausing are sent without waiting, and their
+// outcome comes back as events handled on that thread.
 class MpvEngine : public MediaEngine {
 public:
     explicit MpvEngine(const MpvOptions& options = MpvOptions());
@@ -57,6 +58,8 @@ public:
     double rate() override;
     void setRate(double rate) override;
     double duration() override;
+    PlaybackState state() override;
+    MediaDetails details() override;
     bool showDisplay() const override { return showDisplay_; }
     void setShowDisplay(bool on) override { showDisplay_ = on; }
     void setSwitch1018(bool on) override { switch1018_ = on; }
@@ -68,7 +71,7 @@ public:
     void setListener(MediaListener* listener) override { listener_ = listener; }
 
     // For the video view's render context.
-    mpv_handle* handle() const { return mpv_; }
+    mpv_handle* handle() const { return mpv_.get(); }
     // At most one sink; it unregisters itself (nullptr) when it goes first.
     void setVideoSink(VideoSink* sink) { sink_ = sink; }
     // The sink's render context exists now: a file that opened before it went to the null
@@ -90,17 +93,25 @@ private:
     void load();
     void onFileLoaded();
     void noteDuration(double seconds);
-    void notifyLater(void (*notify)(MediaListener&));
+    void notifyLater(std::function<void(MediaListener&)> notify);
+    PlaybackState currentState() const;
+    void noteState();
+    void readDetails();
     void setPaused(bool paused);
     void setVideo(bool present);
     void seekTo(double seconds);
+    void sendSeek(double seconds);
+    void onSeekReply(const mpv_event& reply);
+    void onSeekFinished();
+    void forgetSeeks();
+    bool seeking() const { return seeksInFlight_ > 0 || seekQueued_; }
 
     // Seconds a picture has been shown, stopping while paused.
     double pictureSeconds() const;
     void setPictureSeconds(double seconds);
 
-    mpv_handle* mpv_ = nullptr;
-    std::unique_ptr<QObject> receiver_; // queued drains and notifications run on it
+    mpv::Core mpv_;
+    std::unique_ptr<QObject> receiver_; // queued drains and notifications run on it; goes first
     std::atomic<bool> drainQueued_{false};
     MpvOptions options_;
     MediaListener* listener_ = nullptr;
@@ -115,9 +126,22 @@ private:
     double knownDuration_ = -1;
     bool durationNotified_ = false;
     bool paused_ = false;
-    bool seekPending_ = false;
-    bool seekStarted_ = false;
-    std::optional<double> pausedSeekTarget_;
+    double rate_ = 1.0;
+    PlaybackState notifiedState_ = PlaybackState::Empty;
+    MediaDetails details_;
+
+    // A seek is sent, mpv answers that it took it, then reports the seek (MPV_EVENT_SEEK) and
+    // the restart of playback at the new position. Seeks sent close together may be merged
+    // into one; the ones written meanwhile wait (nextSeek_), only the last is sent.
+    std::uint64_t seekEpoch_ = 0; // bumped when a file goes: replies to its seeks are stale
+    int seeksInFlight_ = 0;       // sent, not yet answered
+    bool seekQueued_ = false;     // taken by mpv, not yet finished
+    bool seekStarted_ = false;    // mpv began the last one taken
+    // The position written, read back until mpv has got there and for as long as playback
+    // stays paused (paused, mpv's audio clock reads behind by what the output has buffered).
+    std::optional<double> shownTarget_;
+    std::optional<double> nextSeek_; // written while a seek was under way: sent after it
+    QElapsedTimer seekSent_;
 
     bool video_ = false;
     bool picture_ = false;

@@ -1,10 +1,43 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace xj {
 
-// Receives the engine's notifications on the user-interface thread.
+// Where the engine is with the open media.
+enum class PlaybackState {
+    Empty,   // no file name
+    Loading, // asked for, not opened yet
+    Playing,
+    Paused, // stopped too: paused at the start
+    Ended,  // played out, failed to open, or closed; the file name is kept
+};
+
+// What the open media is, as far as its container and streams tell. Numbers are 0 and texts
+// empty where the media does not say.
+struct MediaDetails {
+    QString container; // the demuxer's name, such as "wav" or "mov,mp4,m4a,3gp,3g2,mj2"
+    double duration = -1;
+    QString videoCodec;
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;
+    QString audioCodec;
+    int sampleRate = 0;
+    int channels = 0;
+    qint64 bitrate = 0;      // the whole file's, bits per second
+    qint64 videoBitrate = 0; // where the stream does not say, estimated from the file's
+    qint64 audioBitrate = 0;
+    QString title;
+    QString artist;
+    QString album;
+
+    bool operator==(const MediaDetails&) const = default;
+};
+
+// Receives the engine's notifications on the user-interface thread, from the event loop and
+// never inside a call into the engine; those of a file are dropped once another has loaded.
 class MediaListener {
 public:
     virtual ~MediaListener() = default;
@@ -12,11 +45,17 @@ public:
     virtual void durationKnown() = 0;
     // The open media played to its end (not a failed load, not a file replaced or stopped).
     virtual void playbackEnded() = 0;
+    // state() became `state`.
+    virtual void stateChanged(PlaybackState state) { Q_UNUSED(state); }
+    // A position written (stop's return to the start included) is now the one playing.
+    virtual void seeked(double seconds) { Q_UNUSED(seconds); }
+    // details() describe the open media.
+    virtual void detailsKnown() {}
 };
 
 // The media player control behind the player window. Every call runs on the user-interface
-// thread; a failure throws xj::Failure (negative numbers for media errors, 380 for a value the
-// engine refuses).
+// thread and returns without waiting for the engine, except where said; a failure throws
+// xj::Failure (negative numbers for media errors, 380 for a value the engine refuses).
 class MediaEngine {
 public:
     virtual ~MediaEngine() = default;
@@ -27,7 +66,8 @@ public:
     virtual QString fileName() const = 0;
 
     // Seconds. Reads 0 once the media has played to its end or failed to load; a negative
-    // position fails with 380.
+    // position fails with 380. A position written reads back as written until the engine has
+    // got there, and for as long as playback stays paused.
     virtual double position() = 0;
     virtual void setPosition(double seconds) = 0;
 
@@ -37,6 +77,10 @@ public:
 
     // Seconds; -1 while not known.
     virtual double duration() = 0;
+
+    virtual PlaybackState state() = 0;
+    // The open media's details; all unknown (duration -1) while nothing has loaded.
+    virtual MediaDetails details() = 0;
 
     // The details pane of the player window.
     virtual bool showDisplay() const = 0;

@@ -11,9 +11,13 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+#include <mpv/client.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace xj {
 namespace {
@@ -53,6 +57,47 @@ public:
     void playbackEnded() override { ++ends; }
     int calls = 0;
     int ends = 0;
+};
+
+// Remembers every notification in the order it came.
+class RecordingListener : public MediaListener {
+public:
+    void durationKnown() override { heard.push_back("duration"); }
+    void playbackEnded() override { heard.push_back("ended"); }
+    void stateChanged(PlaybackState state) override { states.push_back(state); }
+    void seeked(double seconds) override { seeks.push_back(seconds); }
+    void detailsKnown() override { heard.push_back("details"); }
+    std::vector<std::string> heard;
+    std::vector<PlaybackState> states;
+    std::vector<double> seeks;
+};
+
+// A second client of the engine's mpv core: it sees mpv's own events without taking the
+// engine's.
+class MpvWatch {
+public:
+    explicit MpvWatch(mpv_handle* core) : client_(mpv_create_client(core, "watch")) {}
+    ~MpvWatch() { mpv_destroy(client_); }
+    MpvWatch(const MpvWatch&) = delete;
+    MpvWatch& operator=(const MpvWatch&) = delete;
+
+    // Takes the events that have come; true when a restart of playback was among them.
+    bool restarted() {
+        bool restart = false;
+        for (;;) {
+            const mpv_event* event = mpv_wait_event(client_, 0);
+            if (event->event_id == MPV_EVENT_NONE) return restart;
+            restart = restart || event->event_id == MPV_EVENT_PLAYBACK_RESTART;
+        }
+    }
+    double number(const char* property) {
+        double value = -1;
+        mpv_get_property(client_, property, MPV_FORMAT_DOUBLE, &value);
+        return value;
+    }
+
+private:
+    mpv_handle* client_;
 };
 
 class MpvEngineTest : public ::testing::Test {
@@ -349,6 +394,170 @@ TEST_F(MpvEngineTest, APictureStaysShownAndCountsTheSecondsOnScreen) {
     engine_->setFileName(test::makePicture(dir_.path(), "pattern.bmp"));
     EXPECT_TRUE(engine_->showingPicture());
     EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.1; }));
+}
+
+TEST_F(MpvEngineTest, StateFollowsTheMediaAndIsHeardFromTheEventLoop) {
+    RecordingListener listener;
+    engine_->setListener(&listener);
+    EXPECT_EQ(engine_->state(), PlaybackState::Empty);
+
+    const QString wav = test::makeWav(dir_.path(), "short.wav", 1.5);
+    engine_->setFileName(wav);
+    EXPECT_EQ(engine_->state(), PlaybackState::Playing);
+    EXPECT_TRUE(listener.states.empty()); // never inside the call
+    ASSERT_TRUE(waitUntil([&] { return listener.states.size() == 2; }));
+    EXPECT_EQ(listener.states,
+              (std::vector<PlaybackState>{PlaybackState::Loading, PlaybackState::Playing}));
+
+    engine_->pause();
+    EXPECT_EQ(engine_->state(), PlaybackState::Paused);
+    engine_->play();
+    EXPECT_EQ(engine_->state(), PlaybackState::Playing);
+    engine_->stop();
+    EXPECT_EQ(engine_->state(), PlaybackState::Paused);
+    engine_->play();
+    ASSERT_TRUE(waitUntil([&] { return engine_->state() == PlaybackState::Ended; }));
+    EXPECT_EQ(engine_->position(), 0);
+    ASSERT_TRUE(waitUntil([&] { return listener.states.size() == 7; }));
+    EXPECT_EQ(listener.states,
+              (std::vector<PlaybackState>{PlaybackState::Loading, PlaybackState::Playing,
+                                          PlaybackState::Paused, PlaybackState::Playing,
+                                          PlaybackState::Paused, PlaybackState::Playing,
+                                          PlaybackState::Ended}));
+
+    // A refused file ends at once; closing ends a playing one; an empty name empties.
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(path("missing.wav")); }), 0);
+    EXPECT_EQ(engine_->state(), PlaybackState::Ended);
+    engine_->setFileName(wav);
+    engine_->close();
+    EXPECT_EQ(engine_->state(), PlaybackState::Ended);
+    engine_->setFileName(QString());
+    EXPECT_EQ(engine_->state(), PlaybackState::Empty);
+    // Each change is heard once, in order; the refused file's went when the next one loaded.
+    ASSERT_TRUE(waitUntil([&] { return listener.states.back() == PlaybackState::Empty; }));
+    settle(300);
+    EXPECT_EQ(listener.states,
+              (std::vector<PlaybackState>{
+                  PlaybackState::Loading, PlaybackState::Playing, PlaybackState::Paused,
+                  PlaybackState::Playing, PlaybackState::Paused, PlaybackState::Playing,
+                  PlaybackState::Ended, PlaybackState::Loading, PlaybackState::Playing,
+                  PlaybackState::Ended, PlaybackState::Empty}));
+}
+
+TEST_F(MpvEngineTest, DetailsDescribeTheOpenMedia) {
+    RecordingListener listener;
+    engine_->setListener(&listener);
+    EXPECT_EQ(engine_->details(), MediaDetails());
+
+    engine_->setFileName(test::makeH264Video(dir_.path(), "clip.mp4", 2, 320, 240, 25, 1));
+    const MediaDetails video = engine_->details();
+    EXPECT_TRUE(video.container.contains("mp4")) << video.container.toStdString();
+    EXPECT_NEAR(video.duration, 2.0, 0.15);
+    EXPECT_EQ(video.videoCodec, "h264");
+    EXPECT_EQ(video.width, 320);
+    EXPECT_EQ(video.height, 240);
+    EXPECT_DOUBLE_EQ(video.frameRate, 25.0);
+    EXPECT_GT(video.bitrate, 0);
+    EXPECT_GT(video.videoBitrate, 0);
+    EXPECT_LT(video.videoBitrate, video.bitrate);
+    EXPECT_EQ(video.audioCodec, "aac");
+    EXPECT_EQ(video.sampleRate, 44100);
+    EXPECT_EQ(video.channels, 1);
+    EXPECT_GT(video.audioBitrate, 0);
+    EXPECT_TRUE(waitUntil([&] { return listener.heard.size() >= 2; }));
+
+    const QString tagged =
+        test::makeTaggedTone(dir_.path(), "song.mp3", 2.0,
+                             {{"title", "星鲸之歌"}, {"artist", "Someone"}, {"album", "Deep Sea"}});
+    engine_->setFileName(tagged);
+    const MediaDetails song = engine_->details();
+    EXPECT_EQ(song.container, "mp3");
+    EXPECT_EQ(song.audioCodec, "mp3");
+    EXPECT_EQ(song.sampleRate, 44100);
+    EXPECT_EQ(song.channels, 1);
+    EXPECT_GT(song.audioBitrate, 0);
+    EXPECT_TRUE(song.videoCodec.isEmpty());
+    EXPECT_EQ(song.width, 0);
+    EXPECT_EQ(song.title, QStringLiteral("星鲸之歌"));
+    EXPECT_EQ(song.artist, "Someone");
+    EXPECT_EQ(song.album, "Deep Sea");
+
+    const MediaDetails wav = [&] {
+        engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 1.0));
+        return engine_->details();
+    }();
+    EXPECT_EQ(wav.container, "wav");
+    EXPECT_EQ(wav.audioCodec, "pcm_s16le");
+    EXPECT_EQ(wav.audioBitrate, 44100 * 16);
+    EXPECT_NEAR(wav.bitrate, 44100 * 16, 44100.0 * 16 / 50); // the header's few bytes
+    EXPECT_EQ(wav.videoBitrate, 0);
+    EXPECT_TRUE(wav.title.isEmpty());
+
+    // Each loaded file is described once; the earlier files' notices went with them.
+    ASSERT_TRUE(waitUntil(
+        [&] { return std::count(listener.heard.begin(), listener.heard.end(), "details") == 2; }));
+    settle(300);
+    EXPECT_EQ(std::count(listener.heard.begin(), listener.heard.end(), "details"), 2);
+
+    // Nothing loaded, nothing described.
+    EXPECT_LT(failureNumber([&] { engine_->setFileName(path("missing.mp4")); }), 0);
+    EXPECT_EQ(engine_->details(), MediaDetails());
+}
+
+TEST_F(MpvEngineTest, ASeekReturnsBeforeMpvHasGotThereAndReadsAsWritten) {
+    RecordingListener listener;
+    engine_->setListener(&listener);
+    // A keyframe every 10 s: an exact seek to 9.5 s decodes most of them first.
+    engine_->setFileName(test::makeH264Video(dir_.path(), "clip.mp4", 12, 1280, 720, 25, 10));
+    engine_->pause();
+    MpvWatch watch(engine_->handle());
+    settle(500);
+    watch.restarted(); // the load's own
+
+    engine_->setPosition(9.5);
+    EXPECT_FALSE(watch.restarted());
+    EXPECT_EQ(engine_->position(), 9.5);
+    EXPECT_TRUE(listener.seeks.empty());
+    ASSERT_TRUE(waitUntil([&] { return watch.restarted(); }));
+    EXPECT_NEAR(watch.number("time-pos"), 9.5, 0.05);
+    EXPECT_TRUE(waitUntil([&] { return listener.seeks == std::vector<double>{9.5}; }));
+    EXPECT_EQ(engine_->position(), 9.5);
+
+    // Steps written faster than mpv gets there: each reads back as written, and the last is
+    // where mpv ends up.
+    for (double at = 9.41; at > 8.9; at -= 0.09) {
+        engine_->setPosition(at);
+        EXPECT_EQ(engine_->position(), at);
+    }
+    const double last = engine_->position();
+    ASSERT_TRUE(
+        waitUntil([&] { return !listener.seeks.empty() && listener.seeks.back() == last; }));
+    EXPECT_NEAR(watch.number("time-pos"), last, 0.05);
+    EXPECT_EQ(engine_->position(), last);
+
+    // Stop returns to the start without waiting either.
+    engine_->stop();
+    EXPECT_EQ(engine_->position(), 0);
+    EXPECT_TRUE(waitUntil([&] { return listener.seeks.back() == 0; }));
+    EXPECT_EQ(engine_->position(), 0);
+}
+
+TEST_F(MpvEngineTest, RatesAreAcceptedAcrossMpvsWholeRange) {
+    engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 3.0));
+    MpvWatch watch(engine_->handle());
+    for (const double rate : {0.01, 100.0, 0.5}) {
+        SCOPED_TRACE(rate);
+        engine_->setRate(rate);
+        EXPECT_EQ(engine_->rate(), rate);
+        // mpv took it too.
+        EXPECT_TRUE(waitUntil([&] { return watch.number("speed") == rate; }));
+    }
+    for (const double refused : {0.0099, 100.01, std::nan("")}) {
+        EXPECT_EQ(failureNumber([&] { engine_->setRate(refused); }), err::InvalidValue);
+        EXPECT_EQ(engine_->rate(), 0.5);
+    }
+    settle(200);
+    EXPECT_EQ(watch.number("speed"), 0.5);
 }
 
 TEST_F(MpvEngineTest, CloseReleasesTheFile) {

@@ -25,6 +25,11 @@ constexpr double kFastestRate = 100;
 
 void FakeEngine::load() {
     ++loads;
+    // Loading is instant here, but heard as the real engine's is.
+    if (heardState != PlaybackState::Loading && listener) {
+        heardState = PlaybackState::Loading;
+        listener->stateChanged(heardState);
+    }
     durationPending = false;
     loaded = false;
     pos = 0;
@@ -41,6 +46,7 @@ void FakeEngine::load() {
 }
 
 void FakeEngine::setFileName(const QString& path) {
+    const StateNotice notice{*this};
     calls << "file " + path;
     file = path;
     if (path.isEmpty()) {
@@ -63,6 +69,7 @@ void FakeEngine::setPosition(double seconds) {
     calls << QStringLiteral("position %1").arg(seconds);
     if (!(seconds >= 0)) throw Failure(err::InvalidValue);
     if (loaded) pos = seconds;
+    if (loaded && listener) listener->seeked(seconds);
 }
 
 void FakeEngine::setRate(double r) {
@@ -75,6 +82,7 @@ double FakeEngine::duration() {
 }
 
 void FakeEngine::play() {
+    const StateNotice notice{*this};
     calls << "play";
     if (file.isEmpty()) return;
     if (!loaded) {
@@ -85,17 +93,21 @@ void FakeEngine::play() {
 }
 
 void FakeEngine::pause() {
+    const StateNotice notice{*this};
     calls << "pause";
     paused = true;
 }
 
 void FakeEngine::stop() {
+    const StateNotice notice{*this};
     calls << "stop";
     paused = true;
     pos = 0;
+    if (loaded && listener) listener->seeked(0);
 }
 
 void FakeEngine::close() {
+    const StateNotice notice{*this};
     calls << "close";
     durationPending = false;
     loaded = false;
@@ -104,7 +116,11 @@ void FakeEngine::close() {
 }
 
 void FakeEngine::advance(int ms) {
-    if (std::exchange(durationPending, false) && listener) listener->durationKnown();
+    const StateNotice notice{*this};
+    if (std::exchange(durationPending, false) && listener) {
+        listener->durationKnown();
+        listener->detailsKnown();
+    }
     if (!loaded) return;
     // A picture's position is the time it has been on screen, whatever the rate.
     if (pictures.count(file)) {
@@ -119,6 +135,27 @@ void FakeEngine::advance(int ms) {
         pos = 0;
         if (listener) listener->playbackEnded();
     }
+}
+
+PlaybackState FakeEngine::state() {
+    if (file.isEmpty()) return PlaybackState::Empty;
+    if (!loaded) return PlaybackState::Ended;
+    return paused ? PlaybackState::Paused : PlaybackState::Playing;
+}
+
+MediaDetails FakeEngine::details() {
+    if (!loaded) return {};
+    auto it = mediaDetails.find(file);
+    MediaDetails known = it != mediaDetails.end() ? it->second : MediaDetails();
+    known.duration = duration();
+    return known;
+}
+
+FakeEngine::StateNotice::~StateNotice() {
+    const PlaybackState now = engine.state();
+    if (now == engine.heardState) return;
+    engine.heardState = now;
+    if (engine.listener) engine.listener->stateChanged(now);
 }
 
 MsgResult FakeMessages::show(const QString& text, const QString& title, MsgButtons buttons,

@@ -59,8 +59,24 @@ public:
     QStringList calls;
     MediaListener* listener = nullptr;
 
+    // A playable file that describes itself with `info` (its duration is filled in).
+    void addMedia(const QString& path, double seconds, const MediaDetails& info) {
+        media[path] = seconds;
+        mediaDetails[path] = info;
+    }
+    PlaybackState state() override;
+    MediaDetails details() override;
+    std::map<QString, MediaDetails> mediaDetails;
+
 private:
     void load();
+
+    // Tells the listener the state a call ended in, when it changed, failed calls included.
+    struct StateNotice {
+        FakeEngine& engine;
+        ~StateNotice();
+    };
+    PlaybackState heardState = PlaybackState::Empty;
 };
 
 struct ShownMessage {

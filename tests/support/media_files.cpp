@@ -81,6 +81,47 @@ QString makeVideo(const QString& dir, const QString& name, double seconds, bool 
     return runFfmpeg(dir, name, arguments);
 }
 
+QString makeH264Video(const QString& dir, const QString& name, double seconds, int width,
+                      int height, int fps, int keyframeSeconds) {
+    const QString keyframes = QString::number(fps * keyframeSeconds);
+    return runFfmpeg(dir, name,
+                     {"-f",
+                      "lavfi",
+                      "-i",
+                      QString("testsrc=size=%1x%2:rate=%3:duration=%4")
+                          .arg(width)
+                          .arg(height)
+                          .arg(fps)
+                          .arg(seconds),
+                      "-f",
+                      "lavfi",
+                      "-i",
+                      toneSource(seconds),
+                      "-c:v",
+                      "libx264",
+                      "-preset",
+                      "ultrafast",
+                      "-pix_fmt",
+                      "yuv420p",
+                      "-g",
+                      keyframes,
+                      "-keyint_min",
+                      keyframes,
+                      "-sc_threshold",
+                      "0",
+                      "-c:a",
+                      "aac",
+                      "-shortest"});
+}
+
+QString makeTaggedTone(const QString& dir, const QString& name, double seconds,
+                       const std::map<QString, QString>& tags) {
+    QStringList arguments{"-f", "lavfi", "-i", toneSource(seconds)};
+    for (const auto& [key, value] : tags)
+        arguments << "-metadata" << key + '=' + value;
+    return runFfmpeg(dir, name, arguments);
+}
+
 QString makeSolidVideo(const QString& dir, const QString& name, const QString& colour,
                        double seconds) {
     return runFfmpeg(

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <map>
+
 // Media made with ffmpeg at test time. Each function writes `name` into the folder `dir` and
 // returns the file's full path; the format follows the name's extension. A failure throws
 // std::runtime_error with ffmpeg's message.
@@ -16,6 +18,15 @@ QString makeMp3(const QString& dir, const QString& name, double seconds);
 // video, .mpg and .mpeg MPEG-1, anything else ffmpeg's default for the extension.
 QString makeVideo(const QString& dir, const QString& name, double seconds = 1.0,
                   bool withAudio = true);
+
+// The coloured test pattern in H.264 (yuv420p) at `fps`, with a keyframe only every
+// `keyframeSeconds`, and an AAC tone; for .mp4 and .mkv.
+QString makeH264Video(const QString& dir, const QString& name, double seconds, int width,
+                      int height, int fps, int keyframeSeconds);
+
+// A tone carrying the given tags (title, artist, album...), in the container of the extension.
+QString makeTaggedTone(const QString& dir, const QString& name, double seconds,
+                       const std::map<QString, QString>& tags);
 
 // A video of one solid colour (an ffmpeg colour name such as "red"), 160x120, 25 fps, no sound.
 QString makeSolidVideo(const QString& dir, const QString& name, const QString& colour,
