@@ -8,7 +8,6 @@
 #include "panel/panel_controls.h"
 #include "panel/window_modes.h"
 #include "panel/xp_option.h"
-#include "ports/platform.h"
 #include "playback/navigation.h"
 #include "player/play_entry.h"
 #include "player/play_failures.h"
@@ -17,6 +16,7 @@
 #include "playlist/drive_search.h"
 #include "playlist/form4.h"
 #include "playlist/list_editing.h"
+#include "ports/platform.h"
 
 #include <QtGlobal>
 #include <functional>
