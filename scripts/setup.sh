@@ -5,7 +5,8 @@ set -euo pipefail
 
 XJ_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libqt6opengl6-dev
   libmpv-dev libasound2-dev libgtest-dev libgmock-dev libbenchmark-dev ffmpeg xvfb xauth
-  xdotool x11-utils openbox wmctrl pulseaudio pulseaudio-utils fonts-wqy-microhei qt6-translations-l10n)
+  xdotool x11-utils openbox wmctrl pulseaudio pulseaudio-utils fonts-wqy-microhei qt6-translations-l10n
+  clang-format clang-tidy)
 
 xj_install() {
   local missing=()
@@ -21,12 +22,14 @@ xj_install() {
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# xj_build [CMAKE_OPTION...]: configures build/ with the default preset the first time, or again
+# when options are given (a cached option stays for later builds), then builds it.
 xj_build() {
   local root
   root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
   cd "$root"
-  if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  if [ ! -f build/build.ninja ] || [ $# -gt 0 ]; then
+    cmake --preset default "$@"
   fi
   cmake --build build -j "$(nproc)"
 }

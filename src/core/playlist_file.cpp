@@ -50,7 +50,7 @@ void PlaylistFile::fill(const Contents& contents) {
     }
     case textfile::Kind::TooLarge:
         notice(QString::fromUtf8("目录库文件太大（超过 %1 MB），未能读入，文件保持原样：%2")
-                   .arg(textfile::MaxSize / (1024 * 1024))
+                   .arg(textfile::MaxSize / 1024 / 1024)
                    .arg(contents.path));
         return;
     case textfile::Kind::NotOrdinary:

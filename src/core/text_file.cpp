@@ -107,7 +107,7 @@ QString inFolder(const QString& folder, const QString& name) {
 }
 
 QString readPath(const QString& folder, const QString& fallback, const QString& name) {
-    const QString own = inFolder(folder, name);
+    QString own = inFolder(folder, name);
     if (present(QFileInfo(own)) || fallback.isEmpty()) return own;
     const QString other = inFolder(fallback, name);
     return present(QFileInfo(other)) ? other : own;

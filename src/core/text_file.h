@@ -10,7 +10,7 @@ namespace xj::textfile {
 
 // Beyond this a text file of the program is not read: a line list that large is not one the
 // program wrote, and reading it would hold up the start.
-constexpr qint64 MaxSize = 64 * 1024 * 1024;
+constexpr qint64 MaxSize = qint64{64} * 1024 * 1024;
 
 enum class Kind {
     Missing,    // nothing by that name

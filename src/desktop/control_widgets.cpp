@@ -242,7 +242,7 @@ void mirrorControl(const Control& c, QWidget* w) {
         for (const DriveInfo& d : drive->drives)
             texts << d.text;
         setComboItems(box, texts);
-        const int current = texts.indexOf(drive->Drive);
+        const int current = static_cast<int>(texts.indexOf(drive->Drive));
         if (box->currentIndex() != current) box->setCurrentIndex(current);
         setColours(w, c, {QPalette::Text, QPalette::ButtonText},
                    {QPalette::Base, QPalette::Button});

@@ -49,7 +49,7 @@ void ListBoxWidget::mirror() {
 
     std::vector<char> marks(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
-        marks[static_cast<size_t>(i)] = model_.Selected(i);
+        marks[static_cast<size_t>(i)] = static_cast<char>(model_.Selected(i));
     if (marks != selected_) {
         QItemSelection selection;
         for (int i = 0; i < n;) {
@@ -58,7 +58,7 @@ void ListBoxWidget::mirror() {
                 continue;
             }
             int end = i;
-            while (end + 1 < n && marks[static_cast<size_t>(end + 1)])
+            while (end + 1 < n && marks[static_cast<size_t>(end) + 1])
                 ++end;
             selection.select(model()->index(i, 0), model()->index(end, 0));
             i = end + 1;
@@ -85,7 +85,7 @@ void ListBoxWidget::userSelected(const QItemSelection& selected, const QItemSele
         for (const QItemSelectionRange& range : s)
             for (int row = range.top(); row <= range.bottom(); ++row)
                 if (row < static_cast<int>(selected_.size())) {
-                    selected_[static_cast<size_t>(row)] = on;
+                    selected_[static_cast<size_t>(row)] = static_cast<char>(on);
                     changes.emplace_back(row, on);
                 }
     };

@@ -43,7 +43,7 @@ QString programFolder(const QString& executableFolder) {
 QString shellCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return {};
     // The shell that split an unquoted path at its blanks would have handed it over whole.
-    const QString line = arguments.join(QLatin1Char(' '));
+    QString line = arguments.join(QLatin1Char(' '));
     if (line.size() >= 2 && line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')))
         return line;
     return QLatin1Char('"') + line + QLatin1Char('"');

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/control.h"
-#include "ports/media_engine.h"
 #include "player/play_failures.h"
+#include "ports/media_engine.h"
 
 namespace xj {
 
