@@ -133,12 +133,9 @@ void Form2::List1_KeyDown(int keyCode) {
     case 188: // , <
         transport.stepBack();
         break;
-    case 187: // = +
-    case 189: // - _
-        // Louder and softer by a small step: the panel's mixer, which is not there yet.
-        break;
     default:
-        // Every other key keeps the list's own meaning.
+        // = and - (187, 189) are louder and softer by a small step, for the panel's mixer,
+        // which is not there yet; every other key keeps the list's own meaning.
         break;
     }
 }
