@@ -1,5 +1,6 @@
 #include "form/failure.h"
 #include "support/engine_kinds.h"
+#include "support/engine_probes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +15,6 @@
 // refuses.
 namespace xj::test {
 namespace {
-
-int failureNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.number();
-    }
-    return 0;
-}
-
-class CountingListener : public MediaListener {
-public:
-    void durationKnown() override { ++durations; }
-    void playbackEnded() override { ++ends; }
-    int durations = 0;
-    int ends = 0;
-};
 
 template <typename Kind> class EngineContract : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "form/failure.h"
 #include "platform/mpv_engine.h"
+#include "support/engine_probes.h"
 #include "support/event_loop.h"
 #include "support/media_files.h"
 
@@ -22,6 +23,9 @@
 namespace xj {
 namespace {
 
+using test::CountingListener;
+using test::failureNumber;
+
 // The engine queues its notifications to the application's event loop.
 QCoreApplication& application() {
     return test::application();
@@ -41,23 +45,6 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 6000) {
 void settle(int ms) {
     waitUntil([] { return false; }, ms);
 }
-
-int failureNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.number();
-    }
-    return 0;
-}
-
-class CountingListener : public MediaListener {
-public:
-    void durationKnown() override { ++calls; }
-    void playbackEnded() override { ++ends; }
-    int calls = 0;
-    int ends = 0;
-};
 
 // Remembers every notification in the order it came.
 class RecordingListener : public MediaListener {
@@ -309,12 +296,12 @@ TEST_F(MpvEngineTest, PlayAfterTheEndStartsTheFileAgain) {
     const QString wav = test::makeWav(dir_.path(), "short.wav", 1.5);
     engine_->setFileName(wav);
     ASSERT_TRUE(playsToEnd(0.5));
-    ASSERT_TRUE(waitUntil([&] { return listener.calls == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return listener.durations == 1; }));
 
     engine_->play();
     EXPECT_EQ(engine_->fileName(), wav);
     EXPECT_TRUE(waitUntil([&] { return engine_->position() > 0.3; }));
-    EXPECT_TRUE(waitUntil([&] { return listener.calls == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return listener.durations == 2; }));
 }
 
 TEST_F(MpvEngineTest, ListenerHearsAnEndOnlyWhenTheMediaPlaysOut) {
@@ -357,18 +344,18 @@ TEST_F(MpvEngineTest, ListenerHearsTheDurationOncePerFileFromTheEventLoop) {
 
     engine_->setFileName(test::makeWav(dir_.path(), "one.wav", 2.0));
     // Never inside the call: the listener may call back into the engine.
-    EXPECT_EQ(listener.calls, 0);
-    EXPECT_TRUE(waitUntil([&] { return listener.calls == 1; }));
+    EXPECT_EQ(listener.durations, 0);
+    EXPECT_TRUE(waitUntil([&] { return listener.durations == 1; }));
     settle(300);
-    EXPECT_EQ(listener.calls, 1);
+    EXPECT_EQ(listener.durations, 1);
 
     engine_->setFileName(test::makeMp3(dir_.path(), "two.mp3", 2.0));
-    EXPECT_TRUE(waitUntil([&] { return listener.calls == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return listener.durations == 2; }));
 
     // A file that fails to open has no duration to report.
     EXPECT_LT(failureNumber([&] { engine_->setFileName(path("missing.wav")); }), 0);
     settle(300);
-    EXPECT_EQ(listener.calls, 2);
+    EXPECT_EQ(listener.durations, 2);
 }
 
 TEST_F(MpvEngineTest, APictureStaysShownAndCountsTheSecondsOnScreen) {
