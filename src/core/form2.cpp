@@ -7,12 +7,14 @@
 namespace xj {
 
 Form2::Form2(Platform& p) : Window("Form2"), platform(p) {
-    Caption = QString::fromUtf8("星鲸超级声海目录");
+    Caption = DesignCaption();
     Left = DesignLeft;
     Top = DesignTop;
     setDesignSize(Startup::StartWidth, Startup::StartHeight);
     platform.media.setListener(this);
     Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer3.onTimer = [this] { Timer3_Timer(); };
+    Timer4.onTimer = [this] { Timer4_Timer(); };
     Drive1.drives = platform.drives.list();
     Drive1.chooseDriveOf(platform.drives.currentFolder());
     bindMenus();
@@ -234,6 +236,24 @@ void Form2::Label6_Click() {
 void Form2::Timer1_Timer() {
     statusTimer.tick();
 }
+void Form2::Timer3_Timer() {
+    speed.reverseTick();
+}
+void Form2::Timer4_Timer() {
+    commandLineFile.tick();
+}
+void Form2::Command27_Click() {
+    speed.fasterButton();
+}
+void Form2::Command28_Click() {
+    speed.normalButton();
+}
+void Form2::Command29_Click() {
+    speed.slowerButton();
+}
+void Form2::Command30_Click() {
+    speed.toggleReverse();
+}
 
 std::vector<Timer*> Form2::timers() {
     if (unloading_) return {};
@@ -293,6 +313,19 @@ void Form2::bindMenus() {
     MNUQIE2.onClick = [this] { Label6_Click(); };
     MNUSUIJI.onClick = [this] { navigation.toggleRandomMode(); };
     MNUSUIJI2.onClick = [this] { navigation.toggleRandomMode(); };
+    MNUZHENG.onClick = [this] { speed.menuNormal(); };
+    MNUZHENG2.onClick = [this] { MNUZHENG.Click(); };
+    MNUJIAKUAI1.onClick = [this] { speed.menuFaster(0.1); };
+    MNUJIAKUAI1A2.onClick = [this] { MNUJIAKUAI1.Click(); };
+    MNUJIAKUAI2.onClick = [this] { speed.menuFaster(0.2); };
+    MNUJIAKUAI2A2.onClick = [this] { MNUJIAKUAI2.Click(); };
+    MNUJIAN1.onClick = [this] { speed.menuSlower(); };
+    MNUJIAN1A2.onClick = [this] { MNUJIAN1.Click(); };
+    // Twenty per cent in name only: these slow down as the button does.
+    MNUJIAN2.onClick = [this] { Command29_Click(); };
+    MNUJIAN2A2.onClick = [this] { Command29_Click(); };
+    MNUDAO.onClick = [this] { Command30_Click(); };
+    MNUDAO2.onClick = [this] { Command30_Click(); };
     mnuwengjianbaochun.onClick = [this] { mnuwengjianbaochun_Click(); };
     mnuTui.onClick = [this] { mnuTui_Click(); };
     MNUYINCANG2.onClick = [this] { Command26_Click(); };
@@ -342,11 +375,11 @@ void Form2::bindControls() {
     // Shown with no handler: the search status; the drive box, whose choice the search reads.
     Label3.bind({});
     Drive1.bind({});
-    // Speed, reverse play and the volume slider come with their parts.
-    Command27.bind({});
-    Command28.bind({});
-    Command29.bind({});
-    Command30.bind({});
+    Command27.bind({.onClick = [this] { Command27_Click(); }});
+    Command28.bind({.onClick = [this] { Command28_Click(); }});
+    Command29.bind({.onClick = [this] { Command29_Click(); }});
+    Command30.bind({.onClick = [this] { Command30_Click(); }});
+    // The volume slider comes with the mixer.
     HScroll1.bind({});
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/command_line_file.h"
 #include "core/playlist_file.h"
 #include "core/startup.h"
 #include "form/window.h"
@@ -9,6 +10,7 @@
 #include "panel/window_modes.h"
 #include "panel/xp_option.h"
 #include "playback/navigation.h"
+#include "playback/speed.h"
 #include "player/play_entry.h"
 #include "player/play_failures.h"
 #include "player/status_timer.h"
@@ -39,6 +41,8 @@ class Form2 : public Window, public PanelControls, public PanelMenus, private Me
 public:
     static constexpr int DesignLeft = 2880;
     static constexpr int DesignTop = 6000;
+    // The caption the panel is designed with: no file was named on the command line.
+    static QString DesignCaption() { return QString::fromUtf8("星鲸超级声海目录"); }
 
     explicit Form2(Platform& platform);
     ~Form2() override;
@@ -99,6 +103,12 @@ public:
     void Command25_MouseUp();
     void Label6_Click();
     void Timer1_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Command27_Click();
+    void Command28_Click();
+    void Command29_Click();
+    void Command30_Click();
     void List1_GotFocus();
     void Command4_Click();
     void Command2_Click();
@@ -139,6 +149,8 @@ public:
     StatusTimer statusTimer{*this};
     ListEditing listEditing{*this};
     DriveSearch driveSearch{*this};
+    Speed speed{*this};
+    CommandLineFile commandLineFile{*this};
 
 private:
     friend class Startup;

@@ -3,6 +3,7 @@
 #include "core/form2.h"
 #include "desktop/artwork.h"
 #include "desktop/control_events.h"
+#include "desktop/control_widgets.h"
 #include "desktop/front_end.h"
 #include "desktop/geometry.h"
 #include "desktop/panel_view.h"
@@ -11,6 +12,7 @@
 #include "player/form1.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPainter>
 
 namespace xj {
@@ -36,7 +38,7 @@ bool onPanel(const Form1& player, const Form2& panel) {
 } // namespace
 
 PlayerView::PlayerView(Form2& form, FrontEnd& front, const VideoFactory& video)
-    : form_(form), front_(front), backdrop_(new Backdrop(this)) {
+    : form_(form), front_(front), backdrop_(new Backdrop(this)), speedBadge_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form1"));
     backdrop_->setObjectName(QStringLiteral("Image1"));
     if (video) {
@@ -44,6 +46,10 @@ PlayerView::PlayerView(Form2& form, FrontEnd& front, const VideoFactory& video)
         video_->setObjectName(QStringLiteral("MediaPlayer1"));
         connect(video_, &VideoView::mousePressed, this, &PlayerView::videoPressed);
     }
+    speedBadge_->setObjectName(QStringLiteral("SpeedBadge"));
+    speedBadge_->setAlignment(Qt::AlignCenter);
+    speedBadge_->hide();
+    speedBadge_->raise();
 }
 
 void PlayerView::mirror() {
@@ -67,6 +73,7 @@ void PlayerView::mirror() {
     };
     place(backdrop_, player->Image1);
     if (video_) place(video_, player->MediaPlayer1);
+    mirrorControl(player->speedBadge.label, speedBadge_);
     const QSize client =
         geometry::windowClient(player->Width(), player->Height(), player->frameHeight());
     // Where the view moved the panel, the strip goes along.

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
+
 namespace xj {
 
 class Form2;
@@ -37,6 +39,7 @@ private:
     FrontEnd& front_;
     QWidget* backdrop_;
     VideoView* video_ = nullptr;
+    QLabel* speedBadge_;
     unsigned long shown_ = 0; // which player window: its first timer's serial
     unsigned focusSeen_ = 0;
     Placement placement_;

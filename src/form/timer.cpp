@@ -4,10 +4,9 @@
 
 namespace xj {
 
-void Timer::setInterval(int ms) {
-    // Timers accept up to 65535 ms; a negative or larger value is an invalid value.
-    if (ms < 0 || ms > 65535) throw Failure(err::InvalidValue);
-    interval_ = ms;
+void Timer::setInterval(qint64 ms) {
+    if (ms < 0 || ms > MaxInterval) throw Failure(err::InvalidValue);
+    interval_ = static_cast<int>(ms);
     ++generation_;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
+#include <limits>
 
 namespace xj {
 
@@ -9,6 +11,9 @@ namespace xj {
 // interval after the change. The driver (Qt or virtual time) watches generation().
 class Timer {
 public:
+    // The longest interval a timer takes, in milliseconds (Qt's limit).
+    static constexpr qint64 MaxInterval = std::numeric_limits<int>::max();
+
     Timer(QString name, int interval, bool enabled)
         : Name(std::move(name)), interval_(interval), enabled_(enabled), serial_(++count_) {}
     Timer(const Timer&) = delete;
@@ -26,7 +31,8 @@ public:
         }
     }
     int Interval() const { return interval_; }
-    void setInterval(int ms);
+    // A negative or longer interval is an invalid value.
+    void setInterval(qint64 ms);
     unsigned generation() const { return generation_; }
     // The next tick comes a full interval from now.
     void restart() { ++generation_; }

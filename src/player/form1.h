@@ -4,6 +4,7 @@
 #include "form/timer.h"
 #include "form/window.h"
 #include "player/media_player.h"
+#include "player/speed_badge.h"
 
 namespace xj {
 
@@ -22,6 +23,7 @@ public:
     Image Image1{"Image1", 0, 0, 5790, 5205};
     Timer Timer1{"Timer1", 3000, false}; // focus return
     Timer Timer2{"Timer2", 1000, true};  // fit check
+    SpeedBadge speedBadge;
 
     // The title-bar allowance: window height minus control height.
     int frameHeight() const;
@@ -37,7 +39,7 @@ public:
     // A mouse press on the picture.
     void MediaPlayer1_MouseDown(int button, int shift, int x, int y);
 
-    std::vector<Timer*> timers() { return {&Timer1, &Timer2}; }
+    std::vector<Timer*> timers() { return {&Timer1, &Timer2, &speedBadge.timer}; }
 
     // Makes the window visible, as the operations that play do: only while it is enabled.
     void showIfEnabled();

@@ -1,6 +1,8 @@
 #include "core/form2.h"
 #include "desktop/front_end.h"
 #include "desktop/panel_view.h"
+#include "desktop/player_view.h"
+#include "player/form1.h"
 #include "support/fakes.h"
 
 #include <QAccessible>
@@ -97,6 +99,22 @@ TEST_F(AccessibilityTest, TextEnteredIntoTheTypeBoxReachesTheSearch) {
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_TRUE(fake.messages.shown[0].text.contains("*.avi"))
         << fake.messages.shown[0].text.toStdString();
+}
+
+TEST_F(AccessibilityTest, TheSpeedIsReadableOverThePictureForAWhile) {
+    fake.engine.addMedia("/m/a.mp3", 60);
+    front->forward([this] { form->Command27_Click(); });
+    QWidget* badge = front->player().findChild<QWidget*>("SpeedBadge");
+    ASSERT_NE(badge, nullptr);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(badge);
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(badge->isVisibleTo(&front->player()));
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8("1.1×"));
+    front->forward([this] { form->Command30_Click(); });
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8("倒放 1.5×"));
+    // The badge's own timer hides it.
+    front->forward([this] { form->form1().speedBadge.timer.fire(); });
+    EXPECT_FALSE(badge->isVisibleTo(&front->player()));
 }
 
 } // namespace
