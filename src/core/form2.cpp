@@ -135,9 +135,13 @@ void Form2::List1_KeyDown(int keyCode) {
     case 188: // , <
         transport.stepBack();
         break;
+    case 187: // = +
+        speakerVolume.keyLouder();
+        break;
+    case 189: // - _
+        speakerVolume.keySofter();
+        break;
     default:
-        // = and - (187, 189) are louder and softer by a small step, for the panel's mixer,
-        // which is not there yet; every other key keeps the list's own meaning.
         break;
     }
 }
@@ -254,6 +258,15 @@ void Form2::Command29_Click() {
 void Form2::Command30_Click() {
     speed.toggleReverse();
 }
+void Form2::HScroll1_Change() {
+    speakerVolume.sliderMoved();
+}
+void Form2::MNUYINLIANGJIA_Click() {
+    speakerVolume.louder();
+}
+void Form2::MNUYINLIANGJIAN_Click() {
+    speakerVolume.softer();
+}
 
 std::vector<Timer*> Form2::timers() {
     if (unloading_) return {};
@@ -326,6 +339,8 @@ void Form2::bindMenus() {
     MNUJIAN2A2.onClick = [this] { Command29_Click(); };
     MNUDAO.onClick = [this] { Command30_Click(); };
     MNUDAO2.onClick = [this] { Command30_Click(); };
+    MNUYINLIANGJIA.onClick = [this] { MNUYINLIANGJIA_Click(); };
+    MNUYINLIANGJIAN.onClick = [this] { MNUYINLIANGJIAN_Click(); };
     mnuwengjianbaochun.onClick = [this] { mnuwengjianbaochun_Click(); };
     mnuTui.onClick = [this] { mnuTui_Click(); };
     MNUYINCANG2.onClick = [this] { Command26_Click(); };
@@ -379,8 +394,7 @@ void Form2::bindControls() {
     Command28.bind({.onClick = [this] { Command28_Click(); }});
     Command29.bind({.onClick = [this] { Command29_Click(); }});
     Command30.bind({.onClick = [this] { Command30_Click(); }});
-    // The volume slider comes with the mixer.
-    HScroll1.bind({});
+    HScroll1.bind({.onChange = [this] { HScroll1_Change(); }});
 }
 
 } // namespace xj

@@ -4,9 +4,11 @@
 #include "core/playlist_file.h"
 #include "core/startup.h"
 #include "form/window.h"
+#include "panel/cls_volume.h"
 #include "panel/layout.h"
 #include "panel/menu_tree.h"
 #include "panel/panel_controls.h"
+#include "panel/speaker_volume.h"
 #include "panel/window_modes.h"
 #include "panel/xp_option.h"
 #include "playback/navigation.h"
@@ -57,6 +59,7 @@ public:
     bool shijianmos = false;  // time display shows the clock
     bool wenjianming = false; // playlist changed and not saved
     int fixedheight = 0;      // outer height not given to the list
+    clsVolume mixer{platform.mixer, platform.messages};
 
     // The player window; touching it creates it, hidden.
     Form1& form1();
@@ -109,6 +112,9 @@ public:
     void Command28_Click();
     void Command29_Click();
     void Command30_Click();
+    void HScroll1_Change();
+    void MNUYINLIANGJIA_Click();
+    void MNUYINLIANGJIAN_Click();
     void List1_GotFocus();
     void Command4_Click();
     void Command2_Click();
@@ -150,6 +156,7 @@ public:
     ListEditing listEditing{*this};
     DriveSearch driveSearch{*this};
     Speed speed{*this};
+    SpeakerVolume speakerVolume{*this};
     CommandLineFile commandLineFile{*this};
 
 private:

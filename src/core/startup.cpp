@@ -64,7 +64,7 @@ void Startup::load() {
                   StartHeight + (f_.windowModes.menuBarShown() ? WindowModes::MenuBarHeight : 0));
         f_.List1.Height = StartListHeight;
         if (f_.fixedheight == 0) f_.fixedheight = FixedHeight;
-        // The mixer joins here with its own work.
+        f_.speakerVolume.open();
         openCommandLineFile();
     } catch (const Failure&) {
         // A failing step ends the load silently.

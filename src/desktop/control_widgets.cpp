@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -125,8 +126,21 @@ QWidget* createFileList(QWidget* parent) {
     return list;
 }
 
+// The application's style, except that a left click on a scroll bar's track jumps there.
+class AbsoluteClickStyle : public QProxyStyle {
+public:
+    explicit AbsoluteClickStyle(QObject* owner) { setParent(owner); }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == QStyle::SH_ScrollBar_LeftClickAbsolutePosition) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 QWidget* createScrollBar(HScrollBar& bar, FrontEnd& front, QWidget* parent) {
     auto* scroll = new QScrollBar(Qt::Horizontal, parent);
+    // A click on the track puts the handle there, as a volume slider does.
+    scroll->setStyle(new AbsoluteClickStyle(scroll));
     QObject::connect(scroll, &QScrollBar::valueChanged, scroll,
                      [&front, &bar, handlers = bar.eventSlots()](int value) {
                          if (front.syncing() || handlers.expired() || value == bar.Value) return;
@@ -257,6 +271,8 @@ void mirrorControl(const Control& c, QWidget* w) {
         if (scroll->minimum() != bar->Min || scroll->maximum() != bar->Max)
             scroll->setRange(bar->Min, bar->Max);
         if (scroll->value() != bar->Value) scroll->setValue(bar->Value);
+        if (scroll->singleStep() != bar->SmallChange) scroll->setSingleStep(bar->SmallChange);
+        if (scroll->pageStep() != bar->LargeChange) scroll->setPageStep(bar->LargeChange);
         name = spokenName(c);
     }
 

@@ -3,6 +3,7 @@
 #include "desktop/panel_view.h"
 #include "desktop/qt_platform.h"
 #include "desktop/video_view.h"
+#include "platform/alsa_mixer.h"
 #include "platform/folder_lister.h"
 #include "platform/mpv_engine.h"
 #include "platform/system.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     xj::SystemDrives drives;
     xj::PosixFolderLister folders(&xj::mediatypes::matches);
     xj::QtSearchProgress progress;
+    xj::AlsaMixer mixer;
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString programFolder = xj::programFolder(executableFolder);
     // When the program folder is another, the executable's files are read until it has its own.
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
                           .drives = drives,
                           .folders = folders,
                           .progress = progress,
+                          .mixer = mixer,
                           .programFolder = programFolder,
                           .commandLine = xj::shellCommandLine(app.arguments().mid(1)),
                           .executableFolder = fallbackFolder};

@@ -20,6 +20,7 @@ MsgResult QtMessageBoxes::show(const QString& text, const QString& title, MsgBut
                                MsgIcon icon) {
     const QMessageBox::Icon shown = icon == MsgIcon::Information   ? QMessageBox::Information
                                     : icon == MsgIcon::Exclamation ? QMessageBox::Warning
+                                    : icon == MsgIcon::Critical    ? QMessageBox::Critical
                                                                    : QMessageBox::NoIcon;
     const bool question = buttons == MsgButtons::YesNo;
     QMessageBox box(shown, title, text,

@@ -93,6 +93,8 @@ public:
     int Min = 0;
     int Max = 32767;
     int Value = 0;
+    int SmallChange = 1; // an arrow or arrow key moves it this far
+    int LargeChange = 1; // a page
 };
 
 } // namespace xj

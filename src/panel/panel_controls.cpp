@@ -62,6 +62,9 @@ PanelControls::PanelControls() {
     Label6.BackColor = colors::Blue;
 
     Timer3.Tag = QStringLiteral("0.09");
+    // One per cent of the volume per arrow, ten per page.
+    HScroll1.SmallChange = 328;
+    HScroll1.LargeChange = 3277;
 
     for (Control* c : std::initializer_list<Control*>{
              &Command26, &Command3, &Command7, &SubDir, &Dir1, &File1, &imOpen, &imSave, &Image1,

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace xj {
@@ -12,7 +13,7 @@ namespace xj {
 class Window;
 
 enum class MsgButtons { Ok, YesNo };
-enum class MsgIcon { None, Information, Exclamation };
+enum class MsgIcon { None, Information, Exclamation, Critical };
 enum class MsgResult { Ok, Yes, No };
 
 // Modal message boxes; questions answer Yes or No, notices Ok.
@@ -95,6 +96,29 @@ public:
     virtual void end() = 0;
 };
 
+// The lines of the sound mixer whose volume the program sets.
+enum class MixerLine { Speakers, Microphone };
+
+// A line's volume control: its bounds and, when it was found, its volume then.
+struct MixerControl {
+    qint32 minimum = 0;
+    qint32 maximum = 0;
+    qint32 value = 0;
+};
+
+// The system's sound mixer (the default card), opened once and kept until the program ends.
+class MixerDevice {
+public:
+    virtual ~MixerDevice() = default;
+    // 0 when it opened, else an error number.
+    virtual int open() = 0;
+    // The line's volume control; nothing when the mixer is not open or has no such control.
+    virtual std::optional<MixerControl> findControl(MixerLine line) = 0;
+    // Writes the volume to every channel of the line's control, held within its bounds; false
+    // when that failed.
+    virtual bool setControlValue(MixerLine line, qint32 value) = 0;
+};
+
 // Everything the window model needs from the system it runs on.
 struct Platform {
     MediaEngine& media;
@@ -108,6 +132,7 @@ struct Platform {
     Drives& drives;
     FolderLister& folders;
     SearchProgress& progress;
+    MixerDevice& mixer;
     QString programFolder; // where xjge.txt, xp.txt and readme.txt live
     QString commandLine;   // as the shell hands it over, quotes included; empty for none
     // The executable's folder when programFolder is another (the executable's could not be

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -388,6 +389,31 @@ TEST_F(FrontEndTest, ModelTimersTickThroughQtUntilDisabled) {
     const int stopped = ticks;
     QTest::qWait(300);
     EXPECT_EQ(ticks, stopped);
+}
+
+} // namespace
+} // namespace xj
+
+namespace xj {
+namespace {
+
+TEST_F(FrontEndTest, TheVolumeSliderShowsTheCardAndJumpsWhereItIsClicked) {
+    fake.mixer.controls[MixerLine::Speakers] = {0, 65535, 30000};
+    start();
+    front->forward([this] { form->Command11_Click(); }); // the tool area
+    auto* slider = widget<QScrollBar>("HScroll1");
+    ASSERT_NE(slider, nullptr);
+    ASSERT_TRUE(slider->isVisible());
+    EXPECT_EQ(slider->value(), 15000);
+    // Right of the handle, well inside the track: the handle goes there, not one page on.
+    QTest::mouseClick(slider, Qt::LeftButton, {},
+                      QPoint(slider->width() * 7 / 10, slider->height() / 2));
+    EXPECT_GT(slider->value(), 20000);
+    EXPECT_EQ(fake.mixer.controls[MixerLine::Speakers].value, slider->value() * 2);
+    // A louder step from the menu moves the handle too.
+    const int before = slider->value();
+    front->forward([this] { form->MNUYINLIANGJIAN.Click(); });
+    EXPECT_EQ(slider->value(), (before * 2 - 6553) / 2);
 }
 
 } // namespace

@@ -15,6 +15,8 @@ chmod +x "$WORK/bin/xdg-open"
 export PATH="$WORK/bin:$PATH"
 
 start_display
+# The desktop's sound server holds the volume the panel opens at start.
+start_sound_server
 start_window_manager
 start_panel
 

@@ -4,6 +4,8 @@ source "$(dirname "$0")/lib/common.bash"
 install_program
 printf 'no xp\r\n' > "$WORK/xp.txt"
 start_display
+# The desktop's sound server holds the volume the panel opens at start.
+start_sound_server
 
 "$WORK/xingjing" &
 first=$!

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <utility>
 
 namespace xj::test {
@@ -182,9 +183,29 @@ FakePlatform::FakePlatform()
                .drives = drives,
                .folders = *folders,
                .progress = progress,
+               .mixer = mixer,
                .programFolder = folder.path(),
                .commandLine = {},
                .executableFolder = {}} {}
+
+int FakeMixer::open() {
+    opened = openError == 0;
+    return openError;
+}
+
+std::optional<MixerControl> FakeMixer::findControl(MixerLine line) {
+    auto it = controls.find(line);
+    if (!opened || it == controls.end()) return std::nullopt;
+    return it->second;
+}
+
+bool FakeMixer::setControlValue(MixerLine line, qint32 value) {
+    auto it = controls.find(line);
+    if (!opened || it == controls.end()) return false;
+    it->second.value = std::clamp(value, it->second.minimum, it->second.maximum);
+    if (line == MixerLine::Speakers) speakerWrites.push_back(it->second.value);
+    return true;
+}
 
 QString FakePlatform::file(const QString& name) const {
     return QDir(folder.path()).filePath(name);

@@ -159,6 +159,21 @@ public:
     QStringList folders;
 };
 
+// A mixer whose controls answer as the real one's do: nothing is found or written until it has
+// opened; writes are held within the control's bounds.
+class FakeMixer : public MixerDevice {
+public:
+    int open() override;
+    std::optional<MixerControl> findControl(MixerLine line) override;
+    bool setControlValue(MixerLine line, qint32 value) override;
+
+    int openError = 0; // what open answers
+    bool opened = false;
+    std::map<MixerLine, MixerControl> controls{{MixerLine::Speakers, {0, 65535, 40000}},
+                                               {MixerLine::Microphone, {0, 65535, 20000}}};
+    std::vector<qint32> speakerWrites;
+};
+
 // The fakes, a temporary program folder and the platform made of them.
 struct FakePlatform {
     FakePlatform();
@@ -179,6 +194,7 @@ struct FakePlatform {
     FakeDrives drives;
     std::unique_ptr<FolderLister> folders; // the real lister: tests walk real temporary trees
     FakeProgress progress;
+    FakeMixer mixer;
     Platform platform;
 };
 

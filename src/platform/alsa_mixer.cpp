@@ -1,0 +1,100 @@
+#include "platform/alsa_mixer.h"
+
+#include <alsa/asoundlib.h>
+
+#include <cmath>
+#include <functional>
+
+namespace xj {
+
+namespace {
+
+using HasVolume = int (*)(snd_mixer_elem_t*);
+
+snd_mixer_elem_t* findElement(snd_mixer_t* mixer, std::initializer_list<const char*> names,
+                              HasVolume hasVolume) {
+    for (const char* wanted : names)
+        for (snd_mixer_elem_t* e = snd_mixer_first_elem(mixer); e; e = snd_mixer_elem_next(e))
+            if (snd_mixer_selem_is_active(e) && hasVolume(e) &&
+                qstrcmp(snd_mixer_selem_get_name(e), wanted) == 0)
+                return e;
+    for (snd_mixer_elem_t* e = snd_mixer_first_elem(mixer); e; e = snd_mixer_elem_next(e))
+        if (snd_mixer_selem_is_active(e) && hasVolume(e)) return e;
+    return nullptr;
+}
+
+struct Access {
+    int (*range)(snd_mixer_elem_t*, long*, long*);
+    int (*get)(snd_mixer_elem_t*, snd_mixer_selem_channel_id_t, long*);
+    int (*hasChannel)(snd_mixer_elem_t*, snd_mixer_selem_channel_id_t);
+    int (*setAll)(snd_mixer_elem_t*, long);
+};
+
+Access access(MixerLine line) {
+    if (line == MixerLine::Speakers)
+        return {snd_mixer_selem_get_playback_volume_range, snd_mixer_selem_get_playback_volume,
+                snd_mixer_selem_has_playback_channel, snd_mixer_selem_set_playback_volume_all};
+    return {snd_mixer_selem_get_capture_volume_range, snd_mixer_selem_get_capture_volume,
+            snd_mixer_selem_has_capture_channel, snd_mixer_selem_set_capture_volume_all};
+}
+
+qint32 toScale(long v, long min, long max) {
+    return static_cast<qint32>(std::lround(double(v - min) * AlsaMixer::Scale / double(max - min)));
+}
+
+long fromScale(qint32 v, long min, long max) {
+    return min + std::lround(double(v) * double(max - min) / AlsaMixer::Scale);
+}
+
+} // namespace
+
+void AlsaMixer::Closer::operator()(snd_mixer_t* handle) const {
+    snd_mixer_close(handle);
+}
+
+int AlsaMixer::open() {
+    snd_mixer_t* raw = nullptr;
+    if (const int rc = snd_mixer_open(&raw, 0); rc < 0) return rc;
+    std::unique_ptr<snd_mixer_t, Closer> mixer(raw);
+    if (const int rc = snd_mixer_attach(raw, card_); rc < 0) return rc;
+    if (const int rc = snd_mixer_selem_register(raw, nullptr, nullptr); rc < 0) return rc;
+    if (const int rc = snd_mixer_load(raw); rc < 0) return rc;
+    speakers_ = findElement(raw, {"Master", "PCM"}, snd_mixer_selem_has_playback_volume);
+    microphone_ = findElement(raw, {"Capture"}, snd_mixer_selem_has_capture_volume);
+    handle_ = std::move(mixer);
+    return 0;
+}
+
+snd_mixer_elem_t* AlsaMixer::element(MixerLine line) const {
+    if (!handle_) return nullptr;
+    return line == MixerLine::Speakers ? speakers_ : microphone_;
+}
+
+std::optional<MixerControl> AlsaMixer::findControl(MixerLine line) {
+    snd_mixer_elem_t* e = element(line);
+    if (!e) return std::nullopt;
+    // What others changed since the mixer was loaded.
+    snd_mixer_handle_events(handle_.get());
+    const Access a = access(line);
+    long min = 0, max = 0;
+    if (a.range(e, &min, &max) < 0 || max <= min) return std::nullopt;
+    // The loudest channel stands for the control, as a desktop's volume does.
+    long loudest = min;
+    for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
+        const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
+        long v = 0;
+        if (a.hasChannel(e, channel) && a.get(e, channel, &v) >= 0) loudest = std::max(loudest, v);
+    }
+    return MixerControl{0, Scale, toScale(loudest, min, max)};
+}
+
+bool AlsaMixer::setControlValue(MixerLine line, qint32 value) {
+    snd_mixer_elem_t* e = element(line);
+    if (!e) return false;
+    const Access a = access(line);
+    long min = 0, max = 0;
+    if (a.range(e, &min, &max) < 0 || max <= min) return false;
+    return a.setAll(e, fromScale(std::clamp(value, 0, Scale), min, max)) >= 0;
+}
+
+} // namespace xj

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ports/platform.h"
+
+#include <memory>
+
+struct _snd_mixer;
+struct _snd_mixer_elem;
+
+namespace xj {
+
+// The default card's simple mixer (on a desktop with a sound server, the server's own volume).
+// The speakers are the "Master" playback volume, else "PCM", else the first playback volume;
+// the microphone is the "Capture" volume, else the first capture volume. Whatever the
+// element's own range, volumes are given on 0..65535 and mapped back on write.
+class AlsaMixer : public MixerDevice {
+public:
+    static constexpr qint32 Scale = 65535;
+
+    explicit AlsaMixer(const char* card = "default") : card_(card) {}
+
+    int open() override;
+    std::optional<MixerControl> findControl(MixerLine line) override;
+    bool setControlValue(MixerLine line, qint32 value) override;
+
+private:
+    struct Closer {
+        void operator()(_snd_mixer* handle) const;
+    };
+    _snd_mixer_elem* element(MixerLine line) const;
+
+    const char* card_;
+    std::unique_ptr<_snd_mixer, Closer> handle_;
+    _snd_mixer_elem* speakers_ = nullptr; // owned by the handle
+    _snd_mixer_elem* microphone_ = nullptr;
+};
+
+} // namespace xj
