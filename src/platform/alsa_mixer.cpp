@@ -73,8 +73,6 @@ snd_mixer_elem_t* AlsaMixer::element(MixerLine line) const {
 std::optional<MixerControl> AlsaMixer::findControl(MixerLine line) {
     snd_mixer_elem_t* e = element(line);
     if (!e) return std::nullopt;
-    // What others changed since the mixer was loaded.
-    snd_mixer_handle_events(handle_.get());
     const Access a = access(line);
     long min = 0, max = 0;
     if (a.range(e, &min, &max) < 0 || max <= min) return std::nullopt;
