@@ -192,5 +192,32 @@ TEST_F(SpeedEngineTest, ReversePlayStepsBackToTheStartAndThePictureFollows) {
     }
 }
 
+TEST_F(SpeedEngineTest, ReversePlayLetsASlowSeekFinishSoThePictureMoves) {
+    // A long stretch without keyframes and a decoder held to 8 times real time: an exact seek
+    // to t s takes t / 8 s, beyond 8 s longer than a second.
+    engine_->setFileName(test::makeH264Video(dir_.path(), "long.mp4", 20, 160, 120, 25, 20));
+    MpvWatch watch(engine_->handle());
+    ASSERT_GE(mpv_set_property_string(watch.client(), "vf", "lavfi=[realtime=speed=8]"), 0);
+    engine_->pause();
+    engine_->setPosition(16.0);
+    ASSERT_TRUE(waitUntil(
+        [&] { return watch.restarted() && std::abs(watch.number("time-pos") - 16.0) <= kFrame; },
+        20000));
+    settle(300);
+    watch.restarted();
+    const int seeksBefore = watch.seeks;
+    const int restartsBefore = watch.restarts;
+
+    const ReverseRun run = playBackwards(*engine_, watch);
+    ASSERT_EQ(run.refusal, err::InvalidValue);
+    ASSERT_TRUE(waitUntil(
+        [&] { return watch.restarted() && std::abs(watch.number("time-pos")) <= kFrame; }));
+    // Each seek mpv began was shown before the next replaced it.
+    EXPECT_EQ(watch.seeks - seeksBefore, watch.restarts - restartsBefore);
+    // The picture went back all along, not only once the seeks had become quick.
+    ASSERT_FALSE(run.shown.empty());
+    EXPECT_GT(run.shown.front(), 8.0);
+}
+
 } // namespace
 } // namespace xj

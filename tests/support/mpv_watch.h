@@ -15,11 +15,12 @@ public:
 
     // Takes the events that have come; true when a restart of playback was among them.
     bool restarted() {
-        bool restart = false;
+        const int before = restarts;
         for (;;) {
             const mpv_event* event = mpv_wait_event(client_, 0);
-            if (event->event_id == MPV_EVENT_NONE) return restart;
-            restart = restart || event->event_id == MPV_EVENT_PLAYBACK_RESTART;
+            if (event->event_id == MPV_EVENT_NONE) return restarts > before;
+            if (event->event_id == MPV_EVENT_SEEK) ++seeks;
+            if (event->event_id == MPV_EVENT_PLAYBACK_RESTART) ++restarts;
         }
     }
     double number(const char* property) {
@@ -32,6 +33,11 @@ public:
         return mpv_get_property(client_, property, MPV_FORMAT_FLAG, &value) >= 0 && value;
     }
     mpv_handle* client() const { return client_; }
+
+    // Seeks mpv began and restarts of playback, as taken so far: a seek that mpv began and
+    // that another replaced before it had finished has no restart.
+    int seeks = 0;
+    int restarts = 0;
 
 private:
     mpv_handle* client_;
