@@ -28,6 +28,10 @@ constexpr uint64_t kSeekReplies = 1ULL << 32; // plus the seek epoch
 // A seek written while another is under way waits for it, up to this long: mpv would start a
 // new one over again from the keyframe, and steps faster than its seeks would never arrive.
 constexpr qint64 kSeekPatienceMs = 1000;
+// Once mpv has begun it, the one under way is let finish however long decoding up to its
+// target takes (a slow decoder, a long stretch between keyframes); replacing it would only
+// start the decoding again. The bound is for a seek that never finishes.
+constexpr qint64 kBegunSeekPatienceMs = 10000;
 
 // mpv's range of the speed option; checked here so that a refusal needs no answer from mpv.
 constexpr double kMinRate = 0.01;
@@ -455,7 +459,8 @@ void MpvEngine::load() {
 void MpvEngine::seekTo(double seconds) {
     // Reads right after a seek must see the new position.
     shownTarget_ = seconds;
-    if (seeking() && seekSent_.isValid() && seekSent_.elapsed() < kSeekPatienceMs) {
+    const qint64 patience = seekStarted_ ? kBegunSeekPatienceMs : kSeekPatienceMs;
+    if (seeking() && seekSent_.isValid() && seekSent_.elapsed() < patience) {
         nextSeek_ = seconds;
         return;
     }

@@ -3,6 +3,7 @@
 #include "support/engine_probes.h"
 #include "support/event_loop.h"
 #include "support/media_files.h"
+#include "support/mpv_watch.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -12,10 +13,8 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-#include <mpv/client.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,6 +24,7 @@ namespace {
 
 using test::CountingListener;
 using test::failureNumber;
+using test::MpvWatch;
 
 // The engine queues its notifications to the application's event loop.
 QCoreApplication& application() {
@@ -57,34 +57,6 @@ public:
     std::vector<std::string> heard;
     std::vector<PlaybackState> states;
     std::vector<double> seeks;
-};
-
-// A second client of the engine's mpv core: it sees mpv's own events without taking the
-// engine's.
-class MpvWatch {
-public:
-    explicit MpvWatch(mpv_handle* core) : client_(mpv_create_client(core, "watch")) {}
-    ~MpvWatch() { mpv_destroy(client_); }
-    MpvWatch(const MpvWatch&) = delete;
-    MpvWatch& operator=(const MpvWatch&) = delete;
-
-    // Takes the events that have come; true when a restart of playback was among them.
-    bool restarted() {
-        bool restart = false;
-        for (;;) {
-            const mpv_event* event = mpv_wait_event(client_, 0);
-            if (event->event_id == MPV_EVENT_NONE) return restart;
-            restart = restart || event->event_id == MPV_EVENT_PLAYBACK_RESTART;
-        }
-    }
-    double number(const char* property) {
-        double value = -1;
-        mpv_get_property(client_, property, MPV_FORMAT_DOUBLE, &value);
-        return value;
-    }
-
-private:
-    mpv_handle* client_;
 };
 
 class MpvEngineTest : public ::testing::Test {
@@ -527,24 +499,6 @@ TEST_F(MpvEngineTest, ASeekReturnsBeforeMpvHasGotThereAndReadsAsWritten) {
     EXPECT_EQ(engine_->position(), 0);
     EXPECT_TRUE(waitUntil([&] { return listener.seeks.back() == 0; }));
     EXPECT_EQ(engine_->position(), 0);
-}
-
-TEST_F(MpvEngineTest, RatesAreAcceptedAcrossMpvsWholeRange) {
-    engine_->setFileName(test::makeWav(dir_.path(), "tone.wav", 3.0));
-    MpvWatch watch(engine_->handle());
-    for (const double rate : {0.01, 100.0, 0.5}) {
-        SCOPED_TRACE(rate);
-        engine_->setRate(rate);
-        EXPECT_EQ(engine_->rate(), rate);
-        // mpv took it too.
-        EXPECT_TRUE(waitUntil([&] { return watch.number("speed") == rate; }));
-    }
-    for (const double refused : {0.0099, 100.01, std::nan("")}) {
-        EXPECT_EQ(failureNumber([&] { engine_->setRate(refused); }), err::InvalidValue);
-        EXPECT_EQ(engine_->rate(), 0.5);
-    }
-    settle(200);
-    EXPECT_EQ(watch.number("speed"), 0.5);
 }
 
 TEST_F(MpvEngineTest, CloseReleasesTheFile) {

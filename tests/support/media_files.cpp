@@ -82,7 +82,7 @@ QString makeVideo(const QString& dir, const QString& name, double seconds, bool 
 }
 
 QString makeH264Video(const QString& dir, const QString& name, double seconds, int width,
-                      int height, int fps, int keyframeSeconds) {
+                      int height, int fps, int keyframeSeconds, const QString& preset) {
     const QString keyframes = QString::number(fps * keyframeSeconds);
     return runFfmpeg(dir, name,
                      {"-f",
@@ -100,7 +100,7 @@ QString makeH264Video(const QString& dir, const QString& name, double seconds, i
                       "-c:v",
                       "libx264",
                       "-preset",
-                      "ultrafast",
+                      preset,
                       "-pix_fmt",
                       "yuv420p",
                       "-g",

@@ -20,9 +20,11 @@ QString makeVideo(const QString& dir, const QString& name, double seconds = 1.0,
                   bool withAudio = true);
 
 // The coloured test pattern in H.264 (yuv420p) at `fps`, with a keyframe only every
-// `keyframeSeconds`, and an AAC tone; for .mp4 and .mkv.
+// `keyframeSeconds`, and an AAC tone; for .mp4 and .mkv. `preset` is x264's: "medium" is its
+// default, "ultrafast" encodes quickest (and decodes quickest: no B-frames, no CABAC).
 QString makeH264Video(const QString& dir, const QString& name, double seconds, int width,
-                      int height, int fps, int keyframeSeconds);
+                      int height, int fps, int keyframeSeconds,
+                      const QString& preset = QStringLiteral("ultrafast"));
 
 // A tone carrying the given tags (title, artist, album...), in the container of the extension.
 QString makeTaggedTone(const QString& dir, const QString& name, double seconds,
