@@ -3,7 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include <cmath>
-#include <functional>
+#include <algorithm>
 
 namespace xj {
 

@@ -4,8 +4,9 @@
 
 #include <memory>
 
-struct _snd_mixer;
-struct _snd_mixer_elem;
+// ALSA's own opaque types (snd_mixer_t, snd_mixer_elem_t), so its header stays out of ours.
+struct _snd_mixer;      // NOLINT(bugprone-reserved-identifier)
+struct _snd_mixer_elem; // NOLINT(bugprone-reserved-identifier)
 
 namespace xj {
 
