@@ -6,10 +6,10 @@ source "$(dirname "$0")/lib/common.bash"
 install_program
 printf 'no xp\r\n' > "$WORK/xp.txt"
 # Long enough that, played forwards, it could not end within the time allowed below.
-ffmpeg -v error -f lavfi -i "testsrc=duration=30:size=320x240:rate=25" \
+ffmpeg -v error -f lavfi -i "testsrc=duration=30:size=320x240:rate=10" \
   -f lavfi -i "sine=frequency=300:duration=30" -c:v mpeg4 -g 5 -q:v 5 -c:a aac -shortest \
   "$WORK/1.mp4"
-ffmpeg -v error -f lavfi -i "sine=frequency=600:duration=10" "$WORK/2.wav"
+ffmpeg -v error -f lavfi -i "sine=frequency=600:duration=30" "$WORK/2.wav"
 printf '%s\r\n' "$WORK/1.mp4" "$WORK/2.wav" > "$WORK/xjge.txt"
 start_display
 start_sound_server
@@ -17,8 +17,9 @@ start_panel
 
 double_click_first_entry
 caption=$(wait_caption "$PANEL" "$WORK/1.mp4") || fail "the video is not playing: $caption"
+mark=$(sound_mark)
 sleep 3
-heard=$(tones_since 0 300 600 | tr '\n' ' ')
+heard=$(tones_since "$mark" 300 600 | tr '\n' ' ')
 [ "$heard" = "300 " ] || fail "before reverse play, heard: $heard"
 
 # The tool area opens with its button (Command11, 2935,1360 375×285 twips); reverse play is
@@ -45,11 +46,10 @@ heard=$(tones_since "$mark" 300 600 | tr '\n' ' ')
 
 # Some seconds into the entry, so that a short while back does not reach its start: reverse
 # play from the menu bar's play menu ("播放(&O)", "慢速倒播(&X)"), then off by the button.
-sleep 3
+sleep 4
 press "$PANEL" alt+o
 xdotool key x
 wait_silence || fail "the entry went on sounding under reverse play from the menu"
-sleep 0.5
 mark=$(sound_mark)
 click_panel 1 2647 1807
 sleep 1.5
