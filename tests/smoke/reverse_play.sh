@@ -15,6 +15,16 @@ start_display
 start_sound_server
 start_panel
 
+# Reverse play pauses the player: once what it had handed to the sink has played out, a tenth
+# of a second (17640 bytes) is silent.
+wait_silence() {
+  for _ in $(seq 30); do
+    [ "$(recent_sound 17640)" -lt 1000 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 double_click_first_entry
 caption=$(wait_caption "$PANEL" "$WORK/1.mp4") || fail "the video is not playing: $caption"
 mark=$(sound_mark)
@@ -26,19 +36,12 @@ heard=$(tones_since "$mark" 300 600 | tr '\n' ' ')
 # its Command30 (2520,1680 255×255).
 click_panel 1 3122 1502
 sleep 0.5
-click_panel 1 2647 1807
-# Reverse play pauses the player: once what it had handed to the sink has played out, a tenth
-# of a second (17640 bytes) is silent; nothing may sound from then until the next entry.
-wait_silence() {
-  for _ in $(seq 30); do
-    [ "$(recent_sound 17640)" -lt 1000 ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+read -r reverse_x reverse_y < <(panel_point "$PANEL" 2647 1807)
+xdotool mousemove "$reverse_x" "$reverse_y" click 1
 wait_silence || fail "the video went on sounding under reverse play"
+# From here nothing may sound until the next entry: four seconds back at one and a half times
+# real time, then the next status tick.
 mark=$(sound_mark)
-# Four seconds back at one and a half times real time, then the next status tick.
 caption=$(wait_caption "$PANEL" "$WORK/2.wav" 8) || fail "the next entry did not follow: $caption"
 sleep 1
 heard=$(tones_since "$mark" 300 600 | tr '\n' ' ')
@@ -51,7 +54,7 @@ press "$PANEL" alt+o
 xdotool key x
 wait_silence || fail "the entry went on sounding under reverse play from the menu"
 mark=$(sound_mark)
-click_panel 1 2647 1807
+xdotool mousemove "$reverse_x" "$reverse_y" click 1
 sleep 1.5
 heard=$(tones_since "$mark" 300 600 | tr '\n' ' ')
 [ "$heard" = "600 " ] || fail "after reverse play was switched off, heard: $heard"
