@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <numeric>
 
 namespace xj {
 
@@ -29,8 +30,9 @@ int DetailsPane::lineHeight() const {
 
 void DetailsPane::mirror(const QStringList& lines, const QRect& area, bool fill) {
     const int line = lineHeight();
-    const bool room = area.height() >= line + 2 * Margin && area.width() > 2 * Margin;
-    if (lines.isEmpty() || !room) {
+    const int inset = !fill && area.width() > 4 * Inset && area.height() > 4 * Inset ? Inset : 0;
+    const QRect room = area.adjusted(inset, inset, -inset, -inset);
+    if (lines.isEmpty() || room.height() < line + 2 * Margin || room.width() <= 2 * Margin) {
         if (!isHidden()) hide();
         return;
     }
@@ -39,44 +41,53 @@ void DetailsPane::mirror(const QStringList& lines, const QRect& area, bool fill)
         label->setTextFormat(Qt::PlainText);
         labels_.push_back(label);
     }
-    int widest = 0;
     for (size_t i = 0; i < labels_.size(); ++i) {
         QLabel* label = labels_[i];
         const bool used = i < static_cast<size_t>(lines.size());
         if (used && label->text() != lines[static_cast<int>(i)])
             label->setText(lines[static_cast<int>(i)]);
         if (label->isHidden() == used) label->setVisible(used);
-        if (used) widest = std::max(widest, label->sizeHint().width());
     }
 
-    // As many lines a column as there is room for, then as many columns as that takes.
+    // As many lines a column as there is room for, then as many columns as that takes, each
+    // as wide as its longest line where there is room, or its share of the room where not.
     const int count = static_cast<int>(lines.size());
-    const int rows = std::clamp((area.height() - 2 * Margin) / line, 1, count);
+    const int rows = std::clamp((room.height() - 2 * Margin) / line, 1, count);
     const int columns = (count + rows - 1) / rows;
-    QRect box = area;
-    if (!fill) {
-        const int inset = area.width() > 4 * Inset && area.height() > 4 * Inset ? Inset : 0;
-        const QRect inside = area.adjusted(inset, inset, -inset, -inset);
-        const int width = std::min(inside.width(), columns * (widest + Gap) - Gap + 2 * Margin);
-        const int height = std::min(inside.height(), rows * line + 2 * Margin);
-        box = QRect(inside.right() + 1 - width, inside.top(), width, height);
+    std::vector<int> widths(static_cast<size_t>(columns), 0);
+    for (int i = 0; i < count; ++i) {
+        int& w = widths[static_cast<size_t>(i / rows)];
+        w = std::max(w, labels_[static_cast<size_t>(i)]->sizeHint().width());
     }
+    const int natural = std::accumulate(widths.begin(), widths.end(), 0);
+    const int spacing = (columns - 1) * Gap + 2 * Margin;
+    QRect box = room;
+    if (!fill) {
+        const int width = std::min(room.width(), natural + spacing);
+        const int height = std::min(room.height(), rows * line + 2 * Margin);
+        box = QRect(room.right() + 1 - width, room.top(), width, height);
+    }
+    const int available = std::max(0, box.width() - spacing);
+    for (int& w : widths)
+        w = natural > available ? w * available / natural : w + (available - natural) / columns;
     fill_ = fill;
     if (geometry() != box) setGeometry(box);
-    layOut(rows, columns, (box.width() - 2 * Margin + Gap) / columns - Gap);
+    layOut(rows, widths);
     if (isHidden()) show();
     update();
 }
 
-void DetailsPane::layOut(int rows, int columns, int columnWidth) {
+void DetailsPane::layOut(int rows, const std::vector<int>& widths) {
     const int line = lineHeight();
-    for (size_t i = 0; i < labels_.size(); ++i) {
-        if (labels_[i]->isHidden()) continue;
+    int left = Margin;
+    size_t column = 0;
+    for (size_t i = 0; i < labels_.size() && column < widths.size(); ++i) {
+        if (labels_[i]->isHidden()) break;
         // Down the first column, then the next.
-        const int column = std::min(static_cast<int>(i) / rows, columns - 1);
         const int row = static_cast<int>(i) % rows;
-        const QRect cell(Margin + column * (columnWidth + Gap), Margin + row * line,
-                         std::max(0, columnWidth), line);
+        if (i > 0 && row == 0) left += widths[column++] + Gap;
+        if (column >= widths.size()) break;
+        const QRect cell(left, Margin + row * line, widths[column], line);
         if (labels_[i]->geometry() != cell) labels_[i]->setGeometry(cell);
     }
 }

@@ -24,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void layOut(int rows, int columns, int columnWidth);
+    void layOut(int rows, const std::vector<int>& widths);
     int lineHeight() const;
 
     std::vector<QLabel*> labels_;

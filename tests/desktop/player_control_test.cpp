@@ -61,6 +61,13 @@ protected:
         }
         return lines;
     }
+    // Every line of the display lies wholly inside it: none is cut off.
+    bool linesInsidePane() {
+        QWidget* pane = part("InfoPane");
+        for (QLabel* line : pane->findChildren<QLabel*>())
+            if (line->isVisible() && !pane->rect().contains(line->geometry())) return false;
+        return true;
+    }
     QRect inControl(const char* name) {
         QWidget* w = part(name);
         return QRect(w->mapTo(part("MediaPlayer1"), QPoint()), w->size());
@@ -121,6 +128,7 @@ TEST_F(PlayerControlTest, TheInformationDisplayReadsTheEntryAboveTheBarOrOverThe
     EXPECT_EQ(inControl("InfoPane").bottom() + 1, inControl("ControlBar").top());
     EXPECT_EQ(inControl("ControlBar").bottom(), control.bottom());
     EXPECT_EQ(inControl("ControlBar").width(), control.width());
+    EXPECT_TRUE(linesInsidePane());
 
     // What the engine learns later shows without any event of the model's.
     fake.engine.mediaDetails["/m/song.mp3"].title = utf8("鲸歌");
@@ -140,6 +148,7 @@ TEST_F(PlayerControlTest, TheInformationDisplayReadsTheEntryAboveTheBarOrOverThe
     EXPECT_GT(box.left(), 0);
     EXPECT_LT(box.bottom(), inControl("ControlBar").top());
     EXPECT_GT(box.right(), control.width() * 3 / 4);
+    EXPECT_TRUE(linesInsidePane());
 
     // Off again: the display is gone.
     front->forward([this] { form->form1().MediaPlayer1.setShowDisplay(false); });
