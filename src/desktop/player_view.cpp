@@ -150,7 +150,7 @@ bool PlayerView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (Form1* player = form_.form1IfLoaded())
-            front_.forward([player] { player->MediaPlayer1_DblClick(); });
+            forwardEvent(front_, player->MediaPlayer1.eventSlots(), &ControlEvents::onDblClick);
     }
     return QWidget::eventFilter(watched, event);
 }

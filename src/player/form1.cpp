@@ -25,9 +25,10 @@ Form1::Form1(Form2& panel, MediaEngine& engine)
     setDesignSize(DesignControlWidth + FrameWidth, DesignControlHeight + 375);
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Timer2.onTimer = [this] { Timer2_Timer(); };
-    MediaPlayer1.bind({.onMouseDown = [this](int button, int shift, int x, int y) {
-        MediaPlayer1_MouseDown(button, shift, x, y);
-    }});
+    MediaPlayer1.bind(
+        {.onDblClick = [this] { MediaPlayer1_DblClick(); },
+         .onMouseDown = [this](int button, int shift, int x,
+                               int y) { MediaPlayer1_MouseDown(button, shift, x, y); }});
 }
 
 int Form1::frameHeight() const {
