@@ -4,6 +4,7 @@
 #include "form/failure.h"
 #include "form/vb_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace xj {
@@ -24,9 +25,10 @@ Form1::Form1(Form2& panel, MediaEngine& engine)
     setDesignSize(DesignControlWidth + FrameWidth, DesignControlHeight + 375);
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Timer2.onTimer = [this] { Timer2_Timer(); };
-    MediaPlayer1.bind({.onMouseDown = [this](int button, int shift, int x, int y) {
-        MediaPlayer1_MouseDown(button, shift, x, y);
-    }});
+    MediaPlayer1.bind(
+        {.onDblClick = [this] { MediaPlayer1_DblClick(); },
+         .onMouseDown = [this](int button, int shift, int x,
+                               int y) { MediaPlayer1_MouseDown(button, shift, x, y); }});
 }
 
 int Form1::frameHeight() const {
@@ -49,6 +51,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Resize() {
+    fullScreen_.windowResized();
     if (windowState() == WindowState::Normal) {
         MediaPlayer1.Width = Width();
         if (MediaPlayer1.isAudio()) {
@@ -115,6 +118,47 @@ void Form1::MediaPlayer1_DurationKnown() {
 void Form1::MediaPlayer1_MouseDown(int, int, int, int) {
     panel_.MNUHUANDENG.Checked = false;
     panel_.MNUFANGHUANDENGMAN.Checked = false;
+}
+
+void Form1::MediaPlayer1_DblClick() {
+    if (fullScreen_.on())
+        fullScreen_.leave();
+    else if (!MediaPlayer1.isAudio())
+        fullScreen_.enter();
+}
+
+void Form1::Form_KeyDown(int keyCode) {
+    constexpr double SeekStep = 5;
+    switch (keyCode) {
+    case 32: // Space
+        // Pause leaves the pause button enabled, so what plays is the engine's to say.
+        if (MediaPlayer1.State() == PlaybackState::Playing)
+            panel_.MNUZAN.Click();
+        else
+            panel_.MNUBOFANG.Click();
+        break;
+    case 37: // Left
+        seekTo(MediaPlayer1.CurrentPosition() - SeekStep);
+        break;
+    case 39: // Right
+        seekTo(MediaPlayer1.CurrentPosition() + SeekStep);
+        break;
+    case 70: // F
+        MediaPlayer1_DblClick();
+        break;
+    case 27: // Esc
+        fullScreen_.leave();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::seekTo(double seconds) {
+    // Nothing to seek in: no media, a length not known yet, or a picture.
+    if (!(MediaPlayer1.Duration() > 0)) return;
+    // Exactly 0 reads as the end of the entry; a stopped one waits at 0.05 as well.
+    MediaPlayer1.setCurrentPosition(std::max(seconds, 0.05));
 }
 
 void Form1::showIfEnabled() {

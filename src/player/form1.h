@@ -3,6 +3,7 @@
 #include "form/control.h"
 #include "form/timer.h"
 #include "form/window.h"
+#include "player/full_screen.h"
 #include "player/media_player.h"
 #include "player/speed_badge.h"
 
@@ -38,6 +39,14 @@ public:
     void MediaPlayer1_DurationKnown();
     // A mouse press on the picture.
     void MediaPlayer1_MouseDown(int button, int shift, int x, int y);
+    // A double click on the picture, and the F key: full screen on or off (video only).
+    void MediaPlayer1_DblClick();
+    // A key pressed in the player window: Space pauses or plays, the arrows seek, F and Esc
+    // enter and leave full screen.
+    void Form_KeyDown(int keyCode);
+    // The control's bar and the arrow keys move playback here; not before the start.
+    void seekTo(double seconds);
+    bool FullScreen() const { return fullScreen_.on(); }
 
     std::vector<Timer*> timers() { return {&Timer1, &Timer2, &speedBadge.timer}; }
 
@@ -46,6 +55,7 @@ public:
 
 private:
     Form2& panel_;
+    FullScreenMode fullScreen_{*this};
 };
 
 // The panel's total-length tooltip for a duration in seconds, and the seconds part alone.

@@ -22,6 +22,8 @@ public:
     double Rate() { return engine_.rate(); }
     void setRate(double rate) { engine_.setRate(rate); }
     double Duration() { return engine_.duration(); }
+    PlaybackState State() { return engine_.state(); }
+    MediaDetails Details() { return engine_.details(); }
     bool ShowDisplay() const { return engine_.showDisplay(); }
     void setShowDisplay(bool on) { engine_.setShowDisplay(on); }
     void setSwitch1018(bool on) { engine_.setSwitch1018(on); }
