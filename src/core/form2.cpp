@@ -303,6 +303,11 @@ void Form2::durationKnown() {
     if (onChanged) onChanged();
 }
 
+void Form2::detailsKnown() {
+    // Nothing in the model changes; the information display shows what is now known.
+    if (onChanged) onChanged();
+}
+
 void Form2::playbackEnded() {
     // The status timer's own tick, at once, so the next entry follows without waiting for the
     // poll; the poll stays for what the engine does not report.

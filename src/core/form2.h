@@ -171,6 +171,7 @@ private:
     friend class Startup;
     void durationKnown() override;
     void playbackEnded() override;
+    void detailsKnown() override;
     void bindMenus();
     void bindControls();
 
