@@ -64,7 +64,10 @@ public:
     bool usesOpenGL() const override { return false; }
 
     void frameReady() {
-        if (context_ && (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME)) update();
+        if (!context_) return;
+        mpv_render_context_update(context_);
+        // Always drawn: see GlSurface::frameReady.
+        update();
     }
 
 protected:
@@ -123,8 +126,13 @@ public:
 
     void frameReady() {
         if (!context_) return;
-        // Without advanced control the flags can be read without the GL context.
-        if (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME) update();
+        // Without advanced control this needs no GL context.
+        mpv_render_context_update(context_);
+        // Drawn whether or not a frame is still waiting: mpv waits only 200 ms for one to be
+        // drawn, then keeps it as the current frame, and a window that was busy meanwhile (a
+        // load waits on this thread) would otherwise keep the previous picture until some
+        // other repaint.
+        update();
     }
 
     // The engine is going: free the render context while the core still exists.
