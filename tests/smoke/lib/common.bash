@@ -87,7 +87,8 @@ wait_exit() {
 start_window_manager() {
   openbox --sm-disable >/dev/null 2>&1 &
   PIDS+=($!)
-  for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+  # A busy machine may take a while to start it.
+  for _ in $(seq 200); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
   fail "no window manager"
 }
 
