@@ -1,0 +1,25 @@
+#include "desktop/mpris_root.h"
+
+#include "desktop/mpris.h"
+
+namespace xj {
+
+MprisRoot::MprisRoot(Mpris& mpris) : QDBusAbstractAdaptor(&mpris), mpris_(mpris) {}
+
+QString MprisRoot::Identity() const {
+    return QString::fromUtf8("星鲸超级声海");
+}
+
+QStringList MprisRoot::SupportedMimeTypes() const {
+    return Mpris::supportedMimeTypes();
+}
+
+void MprisRoot::Raise() {
+    mpris_.raise();
+}
+
+void MprisRoot::Quit() {
+    mpris_.quit();
+}
+
+} // namespace xj
