@@ -86,10 +86,6 @@ void Mpris::engineSeeked() {
     }
 }
 
-void Mpris::refuse(const QString& why) {
-    if (calledFromDBus()) sendErrorReply(QDBusError::InvalidArgs, why);
-}
-
 void Mpris::raise() {
     front_.forward([this] {
         form_.Show();
@@ -165,11 +161,9 @@ void Mpris::setPosition(const QString& id, qint64 at) {
 
 void Mpris::setLoopStatus(const QString& status) {
     const QString now = playerValues().value(QStringLiteral("LoopStatus")).toString();
-    if (status != QLatin1String("Track") && status != QLatin1String("Playlist")) {
-        refuse(QStringLiteral("The loop is Track or Playlist"));
-        return;
-    }
-    if (status != now) front_.forward([this] { form_.Label6_Click(); });
+    // None is no mode of the panel's.
+    const bool known = status == QLatin1String("Track") || status == QLatin1String("Playlist");
+    if (known && status != now) front_.forward([this] { form_.Label6_Click(); });
 }
 
 void Mpris::setShuffle(bool on) {
@@ -181,10 +175,7 @@ void Mpris::setVolume(double volume) {
 }
 
 void Mpris::setRate(double rate) {
-    if (!(rate >= MinimumRate && rate <= MaximumRate)) {
-        refuse(QStringLiteral("The rate lies from 0.01 to 100"));
-        return;
-    }
+    if (!(rate >= MinimumRate && rate <= MaximumRate)) return;
     front_.forward([this, rate] { form_.form1().MediaPlayer1.setRate(rate); });
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QDBusContext>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
@@ -16,7 +15,7 @@ class FrontEnd;
 // The player as MPRIS2 sees it: the adaptors ask it for the values and hand it the commands,
 // which enter the model through the front-end as the panel's own events do. After every
 // mirror pass it tells the bus which values changed.
-class Mpris : public QObject, protected QDBusContext {
+class Mpris : public QObject {
     Q_OBJECT
 public:
     static constexpr double MinimumRate = 0.01;
@@ -42,6 +41,8 @@ public:
     void previous();
     void seek(qint64 offset);
     void setPosition(const QString& trackId, qint64 position);
+    // Values out of range are refused, left as they were: QtDBus answers a property write
+    // before a setter could give an error.
     void setLoopStatus(const QString& status);
     void setShuffle(bool on);
     void setVolume(double volume);
@@ -61,7 +62,6 @@ private:
     QString playbackStatus();
     QVariantMap metadata();
     QString trackId();
-    void refuse(const QString& why);
 
     FrontEnd& front_;
     Form2& form_;
