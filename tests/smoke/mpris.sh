@@ -17,6 +17,7 @@ PIDS+=("$bus_pid")
 start_display
 start_sound_server
 start_panel
+program_pid="${PIDS[-1]}"
 
 pc() { playerctl -p xingjing "$@" 2>/dev/null || true; }
 # Waits up to 10 seconds for `playerctl $1` to print $2; fails with what it printed last.
@@ -96,4 +97,10 @@ pactl get-sink-volume out | grep -q ' 50% ' || fail "the mixer reads: $(pactl ge
 pc stop
 expect_pc status Stopped
 expect_silence "stop"
+# Quit: the panel's close; the list is unchanged, so nothing is asked and the program ends.
+dbus-send --session --type=method_call --print-reply=literal \
+  --dest=org.mpris.MediaPlayer2.xingjing /org/mpris/MediaPlayer2 \
+  org.mpris.MediaPlayer2.Quit >/dev/null || fail "no answer to Quit"
+wait_exit "$program_pid" 10 || fail "Quit did not end the program"
+[ "$EXIT_CODE" -eq 0 ] || fail "the program ended with $EXIT_CODE"
 echo "PASS: playerctl drives the player and reads what it does"
