@@ -30,7 +30,6 @@ public:
     // org.mpris.MediaPlayer2
     void raise();
     void quit();
-    static QStringList supportedMimeTypes();
 
     // org.mpris.MediaPlayer2.Player
     void play();
@@ -59,9 +58,6 @@ signals:
 private:
     void mirror();
     void engineSeeked();
-    QString playbackStatus();
-    QVariantMap metadata();
-    QString trackId();
 
     FrontEnd& front_;
     Form2& form_;

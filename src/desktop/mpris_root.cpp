@@ -1,6 +1,7 @@
 #include "desktop/mpris_root.h"
 
 #include "desktop/mpris.h"
+#include "desktop/mpris_values.h"
 
 namespace xj {
 
@@ -11,7 +12,7 @@ QString MprisRoot::Identity() const {
 }
 
 QStringList MprisRoot::SupportedMimeTypes() const {
-    return Mpris::supportedMimeTypes();
+    return mprisvalues::supportedMimeTypes();
 }
 
 void MprisRoot::Raise() {
