@@ -308,6 +308,10 @@ void Form2::detailsKnown() {
     if (onChanged) onChanged();
 }
 
+void Form2::seeked(double seconds) {
+    if (onSeeked) onSeeked(seconds);
+}
+
 void Form2::playbackEnded() {
     // The status timer's own tick, at once, so the next entry follows without waiting for the
     // poll; the poll stays for what the engine does not report.

@@ -148,6 +148,8 @@ public:
     // The view's hooks: pop up a menu at the pointer; something changed outside a handler.
     std::function<void(Menu&)> onPopupMenu;
     std::function<void()> onChanged;
+    // The engine is now playing from a position written (seconds).
+    std::function<void(double)> onSeeked;
 
     PlayFailures playFailures;
     PlaylistFile playlistFile{*this};
@@ -172,6 +174,7 @@ private:
     void durationKnown() override;
     void playbackEnded() override;
     void detailsKnown() override;
+    void seeked(double seconds) override;
     void bindMenus();
     void bindControls();
 

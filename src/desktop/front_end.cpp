@@ -60,6 +60,7 @@ void FrontEnd::sync() {
         mirrorBrowser();
     } while (again_);
     syncing_ = false;
+    if (onMirrored && !form_.ended()) onMirrored();
 }
 
 void FrontEnd::mirrorBrowser() {

@@ -37,6 +37,8 @@ public:
     void sync();
     // True while widgets are being set from the model: their signals are not user events.
     bool syncing() const { return syncing_; }
+    // Runs after every mirror pass while the program runs.
+    std::function<void()> onMirrored;
 
     Form2& form() { return form_; }
     PanelView& panel() { return *panel_; }

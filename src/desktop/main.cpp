@@ -1,5 +1,6 @@
 #include "core/form2.h"
 #include "desktop/front_end.h"
+#include "desktop/mpris.h"
 #include "desktop/panel_view.h"
 #include "desktop/qt_platform.h"
 #include "desktop/video_view.h"
@@ -75,5 +76,8 @@ int main(int argc, char** argv) {
 
     front.start();
     if (form.ended()) return 0;
+    // Media keys and desktop players; without a session bus the program runs as before.
+    xj::Mpris mpris(front);
+    mpris.registerOn(QDBusConnection::sessionBus());
     return app.exec();
 }

@@ -53,6 +53,11 @@ void SpeakerVolume::keySofter() {
     down(f_.mixer.prSpeakerMaxVolume() / KeySteps);
 }
 
+void SpeakerVolume::setFraction(double share) {
+    const qint32 max = f_.mixer.prSpeakerMaxVolume();
+    set(std::max(f_.mixer.prSpeakerMinVolume(), qRound(std::clamp(share, 0.0, 1.0) * max)));
+}
+
 void SpeakerVolume::sliderMoved() {
     set(f_.HScroll1.Value * 2);
 }

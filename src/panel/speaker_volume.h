@@ -20,6 +20,8 @@ public:
     void keyLouder();
     void keySofter();
     void sliderMoved();
+    // From elsewhere, as a share of the maximum (0 to 1).
+    void setFraction(double share);
 
 private:
     void up(qint32 step);
