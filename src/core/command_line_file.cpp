@@ -6,13 +6,18 @@
 namespace xj {
 
 NamedFile takeNamedFile(Form2& f, const QString& path) {
+    // The entry highlighted before loses its mark: one entry stands highlighted.
+    const int before = f.List1.ListIndex() < f.List1.ListCount() ? f.List1.ListIndex() : -1;
     const QString wanted = path.toUpper();
     for (int i = 0; i < f.List1.ListCount(); ++i) {
         if (f.List1.List(i).toUpper() != wanted) continue;
+        if (before >= 0 && before != i) f.List1.setSelected(before, false);
         f.List1.setSelected(i, true);
         return NamedFile::Found;
     }
     if (!f.listEditing.insertAtTop(path)) return NamedFile::ListFull;
+    // The highlight keeps its number, so the entry it was on is now one place down.
+    if (before >= 0) f.List1.setSelected(before + 1, false);
     f.List1.setSelected(0, true);
     return NamedFile::Added;
 }

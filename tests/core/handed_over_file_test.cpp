@@ -35,6 +35,7 @@ TEST_F(HandedOverFileTest, AFileInTheListInOtherCaseIsHighlightedAndPlayedWithou
     f.handedOverFile.take("/M/B.AVI");
     EXPECT_EQ(entries(), (QStringList{"/m/a.mp3", "/m/b.avi", "/m/c.mp3"}));
     EXPECT_EQ(f.List1.ListIndex(), 1);
+    EXPECT_EQ(f.List1.SelCount(), 1);
     EXPECT_EQ(fake.engine.fileName(), "/m/b.avi");
     advance(2000);
     EXPECT_EQ(f.Label4.Caption, "2");
@@ -45,9 +46,11 @@ TEST_F(HandedOverFileTest, AFileInTheListInOtherCaseIsHighlightedAndPlayedWithou
 TEST_F(HandedOverFileTest, ANewFileGoesOnTopHighlightedAndPlaysAndTheListIsChanged) {
     Form2& f = startWith({"/m/a.mp3", "/m/b.mp3"}, 60);
     fake.engine.addMedia("/new/song.mp3", 60);
+    playEntry(1);
     f.handedOverFile.take("/new/song.mp3");
     EXPECT_EQ(entries(), (QStringList{"/new/song.mp3", "/m/a.mp3", "/m/b.mp3"}));
     EXPECT_EQ(f.List1.ListIndex(), 0);
+    EXPECT_EQ(f.List1.SelCount(), 1);
     EXPECT_TRUE(fake.engine.playing());
     EXPECT_EQ(fake.engine.fileName(), "/new/song.mp3");
     advance(2000);
