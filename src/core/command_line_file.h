@@ -1,8 +1,17 @@
 #pragma once
 
+#include <QString>
+
 namespace xj {
 
 class Form2;
+
+// How a named file became an entry of the playlist.
+enum class NamedFile { Found, Added, ListFull };
+
+// Finds the file in the playlist without regard to case, else inserts it at the top (the
+// full list is reported); the entry becomes the highlighted one.
+NamedFile takeNamedFile(Form2& f, const QString& path);
 
 // Three seconds after load, the file named on the command line (carried in the panel's
 // caption) becomes an entry of the playlist, highlighted; anything but audio is started again

@@ -385,7 +385,8 @@ void Form2::bindControls() {
                 .onGotFocus = [this] { List1_GotFocus(); },
                 .onMouseDown = [this](int button, int shift, int x,
                                       int y) { List1_MouseDown(button, shift, x, y); },
-                .onKeyDown = [this](int keyCode) { List1_KeyDown(keyCode); }});
+                .onKeyDown = [this](int keyCode) { List1_KeyDown(keyCode); },
+                .onDrop = [this](const QStringList& paths) { droppedFiles.dropOnList(paths); }});
     Command1.bind({.onClick = [this] { Command1_Click(); }});
     Command2.bind({.onClick = [this] { Command2_Click(); }});
     Command4.bind({.onClick = [this] { Command4_Click(); }});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/command_line_file.h"
+#include "core/handed_over_file.h"
 #include "core/playlist_file.h"
 #include "core/startup.h"
 #include "form/window.h"
@@ -20,6 +21,7 @@
 #include "player/status_timer.h"
 #include "player/transport.h"
 #include "playlist/drive_search.h"
+#include "playlist/dropped_files.h"
 #include "playlist/form4.h"
 #include "playlist/list_editing.h"
 #include "ports/platform.h"
@@ -168,6 +170,8 @@ public:
     Slideshow slideshow{*this};
     MediaInfo mediaInfo{*this};
     CommandLineFile commandLineFile{*this};
+    HandedOverFile handedOverFile{*this};
+    DroppedFiles droppedFiles{*this};
 
 private:
     friend class Startup;

@@ -53,6 +53,8 @@ void Startup::load() {
     try {
         pictureMenus();
         if (f_.platform.instance.anotherRunning()) {
+            const QString path = commandLinePath(f_.platform.commandLine);
+            if (!path.isEmpty()) f_.platform.instance.handOver(path);
             f_.platform.messages.show(QString::fromUtf8("星鲸超级声海已经运行了！"),
                                       QString::fromUtf8("提示"), MsgButtons::Ok, MsgIcon::None);
             f_.endProgram();

@@ -6,13 +6,43 @@
 #include "form/control.h"
 
 #include <QAbstractButton>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 
 namespace xj {
+
+namespace {
+// The local files a drag brings; text and other addresses are not files to add.
+QStringList droppedPaths(const QEvent* event) {
+    const QMimeData* data = static_cast<const QDropEvent*>(event)->mimeData();
+    QStringList paths;
+    if (!data) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    return paths;
+}
+} // namespace
+
+bool forwardDrop(FrontEnd& front, const EventSlots& handlers, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    const auto events = handlers.lock();
+    if (!events || !events->onDrop) return false;
+    const QStringList paths = droppedPaths(event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (paths.isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) forwardEvent(front, handlers, &ControlEvents::onDrop, paths);
+    return true;
+}
 
 EventForwarder::EventForwarder(FrontEnd& front, const Control& control, QWidget* widget,
                                QWidget* mouseArea)
@@ -22,6 +52,10 @@ EventForwarder::EventForwarder(FrontEnd& front, const Control& control, QWidget*
     mouseArea_->installEventFilter(this);
     if (keyArea_ != mouseArea_) keyArea_->installEventFilter(this);
     if (button_) connect(button_, &QAbstractButton::clicked, this, &EventForwarder::buttonClicked);
+    if (control.events().onDrop) {
+        widget->setAcceptDrops(true);
+        mouseArea_->setAcceptDrops(true);
+    }
 }
 
 bool EventForwarder::hasMouseUp() const {
@@ -62,6 +96,7 @@ bool EventForwarder::releaseAfterClick(QEvent* event) {
 
 bool EventForwarder::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (watched == mouseArea_ && forwardDrop(front_, handlers_, event)) return true;
     if (watched == button_ && type == QEvent::MouseButtonRelease && hasMouseUp())
         return releaseAfterClick(event);
     if (watched == mouseArea_ &&

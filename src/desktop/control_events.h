@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QEvent;
 class QWidget;
 
 namespace xj {
@@ -26,10 +27,14 @@ void forwardEvent(FrontEnd& front, const EventSlots& handlers, Slot ControlEvent
     front.forward([&] { ((*events).*slot)(args...); });
 }
 
+// Takes a drag or drop of local files for the control's drop handler: true when it was one.
+bool forwardDrop(FrontEnd& front, const EventSlots& handlers, QEvent* event);
+
 // Forwards mouse presses, releases and double-clicks on `mouseArea` (a list's viewport, or
 // the widget) and key presses and focus on the widget's focus proxy to the control's handlers.
-// A button's click comes before its release, however it is pressed: a click by keyboard or
-// through the accessibility bus is followed by the release a mouse would make.
+// Local files dragged onto a control with a drop handler are dropped on it. A button's click
+// comes before its release, however it is pressed: a click by keyboard or through the
+// accessibility bus is followed by the release a mouse would make.
 class EventForwarder : public QObject {
 public:
     EventForwarder(FrontEnd& front, const Control& control, QWidget* widget, QWidget* mouseArea);

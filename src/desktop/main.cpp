@@ -73,6 +73,9 @@ int main(int argc, char** argv) {
     progress.setParentWidget(&front.panel());
     flash.setWindows([&front](const xj::Window& w) { return front.widgetOf(w); });
     flash.setRefresh([&front] { front.sync(); });
+    instance.setReceiver([&front, &form](const QString& path) {
+        front.forward([&form, &path] { form.handedOverFile.take(path); });
+    });
 
     front.start();
     if (form.ended()) return 0;

@@ -51,6 +51,7 @@ PlayerView::PlayerView(Form2& form, FrontEnd& front, const VideoFactory& video)
     : form_(form), front_(front), backdrop_(new Backdrop(this)), control_(new QWidget(this)),
       pane_(nullptr), bar_(nullptr), refresh_(new QTimer(this)), speedBadge_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form1"));
+    setAcceptDrops(true);
     backdrop_->setObjectName(QStringLiteral("Image1"));
     control_->setObjectName(QStringLiteral("MediaPlayer1"));
     if (video) {
@@ -143,6 +144,12 @@ void PlayerView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     front_.forward([player, code] { player->Form_KeyDown(code); });
+}
+
+bool PlayerView::event(QEvent* event) {
+    if (Form1* player = form_.form1IfLoaded())
+        if (forwardDrop(front_, player->MediaPlayer1.eventSlots(), event)) return true;
+    return QWidget::event(event);
 }
 
 bool PlayerView::eventFilter(QObject* watched, QEvent* event) {

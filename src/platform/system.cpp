@@ -3,12 +3,28 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTime>
 
 namespace xj {
 
+namespace {
+// How long a later start waits for the running instance to take its file.
+constexpr int HandOverWaitMs = 3000;
+} // namespace
+
 LockFileInstance::LockFileInstance(QString lockPath) : path_(std::move(lockPath)) {}
+
+LockFileInstance::~LockFileInstance() {
+    // A connection closed as the server goes must not reach a front-end already gone.
+    receiver_ = nullptr;
+}
+
+QString LockFileInstance::socketPath() const {
+    return path_ + QStringLiteral(".socket");
+}
 
 QString LockFileInstance::defaultPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -21,7 +37,42 @@ bool LockFileInstance::anotherRunning() {
     lock_ = std::make_unique<QLockFile>(path_);
     // A lock left by a crashed run is taken over: QLockFile checks the process behind it.
     lock_->setStaleLockTime(0);
-    return !lock_->tryLock(0);
+    if (!lock_->tryLock(0)) return true;
+    listen();
+    return false;
+}
+
+void LockFileInstance::listen() {
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    // The lock is ours, so a socket left there belongs to a run that has ended.
+    QLocalServer::removeServer(socketPath());
+    if (!server_->listen(socketPath())) return;
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            // The whole path has come when the sender hangs up.
+            auto take = [this, socket] {
+                const QString path = QString::fromUtf8(socket->readAll());
+                socket->deleteLater();
+                if (receiver_ && !path.isEmpty()) receiver_(path);
+            };
+            if (socket->state() == QLocalSocket::UnconnectedState)
+                take();
+            else
+                QObject::connect(socket, &QLocalSocket::disconnected, socket, take);
+        }
+    });
+}
+
+void LockFileInstance::handOver(const QString& path) {
+    QLocalSocket socket;
+    socket.connectToServer(socketPath());
+    if (!socket.waitForConnected(HandOverWaitMs)) return;
+    socket.write(path.toUtf8());
+    socket.waitForBytesWritten(HandOverWaitMs);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(HandOverWaitMs);
 }
 
 QString SystemClock::timeOfDay() {

@@ -4,20 +4,35 @@
 
 #include <QLockFile>
 #include <QStringList>
+#include <functional>
 #include <memory>
+
+class QLocalServer;
 
 namespace xj {
 
-// One instance per user: a lock file in the user's runtime folder.
+// One instance per user: a lock file in the user's runtime folder. The instance holding it
+// listens on a local socket beside it for files a later start hands over.
 class LockFileInstance : public InstanceLock {
 public:
+    using Receiver = std::function<void(const QString& path)>;
+
     explicit LockFileInstance(QString lockPath = defaultPath());
+    ~LockFileInstance() override;
     bool anotherRunning() override;
+    void handOver(const QString& path) override;
+    // Where handed-over files go, once this instance holds the lock.
+    void setReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
     static QString defaultPath();
 
 private:
+    void listen();
+    QString socketPath() const;
+
     QString path_;
     std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QLocalServer> server_;
+    Receiver receiver_;
 };
 
 class SystemClock : public Clock {

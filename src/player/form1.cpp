@@ -28,7 +28,8 @@ Form1::Form1(Form2& panel, MediaEngine& engine)
     MediaPlayer1.bind(
         {.onDblClick = [this] { MediaPlayer1_DblClick(); },
          .onMouseDown = [this](int button, int shift, int x,
-                               int y) { MediaPlayer1_MouseDown(button, shift, x, y); }});
+                               int y) { MediaPlayer1_MouseDown(button, shift, x, y); },
+         .onDrop = [this](const QStringList& paths) { panel_.droppedFiles.dropOnPlayer(paths); }});
 }
 
 int Form1::frameHeight() const {

@@ -29,6 +29,8 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     virtual bool anotherRunning() = 0;
+    // Gives a file to the earlier instance, which plays it; nothing happens when none listens.
+    virtual void handOver(const QString& path) = 0;
 };
 
 // The time of day as the system writes it ("hh:mm:ss").

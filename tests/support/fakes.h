@@ -99,7 +99,12 @@ public:
 class FakeInstance : public InstanceLock {
 public:
     bool anotherRunning() override { return another; }
+    // The earlier instance takes only what is handed over while it runs.
+    void handOver(const QString& path) override {
+        if (another) handedOver << path;
+    }
     bool another = false;
+    QStringList handedOver;
 };
 
 class FakeClock : public Clock {
