@@ -9,6 +9,8 @@
 #include "player/form1.h"
 
 #include <QDBusMessage>
+#include <QDir>
+#include <QUrl>
 
 namespace xj {
 
@@ -131,6 +133,13 @@ void Mpris::next() {
 
 void Mpris::previous() {
     front_.forward([this] { form_.MNUSHANG.Click(); });
+}
+
+void Mpris::openUri(const QString& uri) {
+    const QUrl url(uri);
+    if (!url.isLocalFile()) return;
+    const QString path = QDir::toNativeSeparators(url.toLocalFile());
+    front_.forward([this, path] { form_.handedOverFile.take(path); });
 }
 
 void Mpris::seek(qint64 offset) {

@@ -39,6 +39,9 @@ public:
     void next();
     void previous();
     void seek(qint64 offset);
+    // A local file goes in as one handed over by a second start does; other schemes are
+    // not played.
+    void openUri(const QString& uri);
     void setPosition(const QString& trackId, qint64 position);
     // Values out of range are refused, left as they were: QtDBus answers a property write
     // before a setter could give an error.

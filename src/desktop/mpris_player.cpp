@@ -64,6 +64,10 @@ void MprisPlayer::Previous() {
     mpris_.previous();
 }
 
+void MprisPlayer::OpenUri(const QString& uri) {
+    mpris_.openUri(uri);
+}
+
 void MprisPlayer::Seek(qlonglong offset) {
     mpris_.seek(offset);
 }

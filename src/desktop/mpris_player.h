@@ -59,6 +59,7 @@ public slots:
     void Previous();
     void Seek(qlonglong offset);
     void SetPosition(const QDBusObjectPath& trackId, qlonglong position);
+    void OpenUri(const QString& uri);
 
 signals:
     void Seeked(qlonglong position);

@@ -292,6 +292,15 @@ TEST_F(MprisTest, MethodsAndSettablePropertiesDriveThePanel) {
     EXPECT_EQ(get("PlaybackStatus").toString(), "Stopped");
     EXPECT_FALSE(get("CanPause").toBool());
 
+    // OpenUri takes a local file in as a second start hands it over: on top, playing. Other
+    // schemes are not played.
+    fake.engine.addMedia("/new/song.mp3", 60);
+    call(kPlayer, QStringLiteral("OpenUri"), {QStringLiteral("file:///new/song.mp3")});
+    EXPECT_EQ(form->List1.List(0), "/new/song.mp3");
+    EXPECT_EQ(fake.engine.file, "/new/song.mp3");
+    call(kPlayer, QStringLiteral("OpenUri"), {QStringLiteral("https://example.org/a.mp3")});
+    EXPECT_EQ(fake.engine.file, "/new/song.mp3");
+
     // Raise brings back a minimised panel.
     front->forward([this] { form->setWindowState(WindowState::Minimized); });
     call(kRoot, QStringLiteral("Raise"));
