@@ -2,8 +2,8 @@
 
 #include <alsa/asoundlib.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 namespace xj {
 

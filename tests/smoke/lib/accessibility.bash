@@ -12,7 +12,7 @@ start_accessibility() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# Every accessible of the program: "role<TAB>name<TAB>description" a line.
+# Every accessible of the program: "role<TAB>name<TAB>description<TAB>x y w h" a line.
 accessibles() {
   timeout 20 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" 2>/dev/null
 }

@@ -1,5 +1,5 @@
 """Prints what a screen reader finds in the running program: one accessible a line, as
-"role<TAB>name<TAB>description", depth first.
+"role<TAB>name<TAB>description<TAB>x y width height" (on the screen), depth first.
 
 Usage: /usr/bin/python3 atspi.py [APPLICATION]   (the application's name; xingjing unless given)
 """
@@ -21,7 +21,9 @@ def walk(node, out):
         if child is None:
             continue
         try:
-            out.append((child.get_role_name(), child.get_name() or "", child.get_description() or ""))
+            box = child.get_extents(Atspi.CoordType.SCREEN)
+            out.append((child.get_role_name(), child.get_name() or "", child.get_description() or "",
+                        f"{box.x} {box.y} {box.width} {box.height}"))
         except gi.repository.GLib.Error:
             continue
         walk(child, out)
@@ -36,8 +38,8 @@ def main():
             continue
         rows = []
         walk(app, rows)
-        for role, name, description in rows:
-            print(f"{role}\t{name}\t{description}".replace("\n", " "))
+        for role, name, description, box in rows:
+            print(f"{role}\t{name}\t{description}".replace("\n", " ") + f"\t{box}")
 
 
 main()

@@ -92,6 +92,15 @@ start_window_manager() {
   fail "no window manager"
 }
 
+# Gives a window the focus through the window manager, which may be busy for a moment.
+activate_window() {
+  for _ in $(seq 20); do
+    xdotool windowactivate --sync "$1" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  fail "could not activate window $1"
+}
+
 # Types a key into a window: it takes the focus first, then the key goes as a person's would.
 press() {
   local id="$1" key="$2"
