@@ -145,14 +145,14 @@ void Mpris::openUri(const QString& uri) {
 void Mpris::seek(qint64 offset) {
     Form1* player = form_.form1IfLoaded();
     if (!player) return;
-    const double to = mprisvalues::position(form_) / Micro + offset / Micro;
+    const double to = static_cast<double>(mprisvalues::position(form_) + offset) / Micro;
     front_.forward([player, to] { player->seekTo(to); });
 }
 
 void Mpris::setPosition(const QString& id, qint64 at) {
     Form1* player = form_.form1IfLoaded();
     if (!player || id != mprisvalues::trackId(form_) || at < 0) return;
-    const double seconds = at / Micro;
+    const double seconds = static_cast<double>(at) / Micro;
     if (seconds > player->MediaPlayer1.Duration()) return;
     front_.forward([player, seconds] { player->seekTo(seconds); });
 }
