@@ -20,19 +20,6 @@ PIDS+=($pid)
 PANEL=$(wait_window "^$WORK/named-clip.mp4\$") || fail "no panel"
 player=$(wait_window '^星鲸超级声海$') || fail "no player window"
 
-# The rows the list shows, as a person sees them, each with how far right its text reaches:
-# from the list's top edge down to the first row of buttons, clear of the two small buttons at
-# its top right.
-list_rows() {
-  local x top bottom
-  read -r x top < <(panel_point "$PANEL" 0 0)
-  read -r x bottom < <(panel_point "$PANEL" 0 1290)
-  xdotool mousemove 0 0
-  ffmpeg -v error -f x11grab -video_size "278x$((bottom - top))" -i "$DISPLAY+$((x + 6)),$top" \
-    -frames:v 1 -f rawvideo -pix_fmt rgb24 -y "$WORK/list.rgb"
-  python3 "$(dirname "$0")/lib/list_rows.py" "$WORK/list.rgb" 278 "$((bottom - top))"
-}
-
 # Three seconds after start the named file joins the list; longer on a busy machine. Then the
 # top row, highlighted, holds the longest name: the video's.
 named_on_top() {

@@ -21,17 +21,6 @@ PIDS+=($!)
 source_window=$(wait_window '^drag source$') || fail "no drag source window"
 sleep 1
 
-# The rows the list shows (see list_rows.py).
-list_rows() {
-  local x top bottom
-  read -r x top < <(panel_point "$PANEL" 0 0)
-  read -r x bottom < <(panel_point "$PANEL" 0 1290)
-  xdotool mousemove 0 0
-  ffmpeg -v error -f x11grab -video_size "278x$((bottom - top))" -i "$DISPLAY+$((x + 6)),$top" \
-    -frames:v 1 -f rawvideo -pix_fmt rgb24 -y "$WORK/list.rgb"
-  python3 "$(dirname "$0")/lib/list_rows.py" "$WORK/list.rgb" 278 "$((bottom - top))"
-}
-
 read -r sx sy < <(xwininfo -id "$source_window" |
   awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x + 100, y + 100}')
 read -r lx ly < <(panel_point "$PANEL" 1500 600)

@@ -14,17 +14,6 @@ start_sound_server
 start_panel
 first=${PIDS[-1]}
 
-# The rows the list shows, each with how far right its text reaches (see list_rows.py).
-list_rows() {
-  local x top bottom
-  read -r x top < <(panel_point "$PANEL" 0 0)
-  read -r x bottom < <(panel_point "$PANEL" 0 1290)
-  xdotool mousemove 0 0
-  ffmpeg -v error -f x11grab -video_size "278x$((bottom - top))" -i "$DISPLAY+$((x + 6)),$top" \
-    -frames:v 1 -f rawvideo -pix_fmt rgb24 -y "$WORK/list.rgb"
-  python3 "$(dirname "$0")/lib/list_rows.py" "$WORK/list.rgb" 278 "$((bottom - top))"
-}
-
 # Without a file nothing is handed over: the list keeps its two plain rows.
 "$WORK/xingjing" &
 second=$!

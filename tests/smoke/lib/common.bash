@@ -205,3 +205,16 @@ tones_since() {
   tail -c +"$((mark + 1))" "$WORK/sound.raw" > "$WORK/since.raw"
   python3 "$(dirname "${BASH_SOURCE[0]}")/tones.py" "$WORK/since.raw" "$@"
 }
+
+# The rows the playlist shows, as a person sees them, each with how far right its text reaches
+# (see list_rows.py): from the list's top edge down to the first row of buttons, clear of the
+# two small buttons at its top right.
+list_rows() {
+  local x top bottom
+  read -r x top < <(panel_point "$PANEL" 0 0)
+  read -r x bottom < <(panel_point "$PANEL" 0 1290)
+  xdotool mousemove 0 0
+  ffmpeg -v error -f x11grab -video_size "278x$((bottom - top))" -i "$DISPLAY+$((x + 6)),$top" \
+    -frames:v 1 -f rawvideo -pix_fmt rgb24 -y "$WORK/list.rgb"
+  python3 "$(dirname "${BASH_SOURCE[0]}")/list_rows.py" "$WORK/list.rgb" 278 "$((bottom - top))"
+}
