@@ -16,12 +16,6 @@ protected:
         fake.engine.addMedia(named, seconds);
         return start('"' + named + '"');
     }
-    bool asksOnClose() {
-        const size_t before = fake.messages.shown.size();
-        fake.messages.answers = {MsgResult::No};
-        form->Form_Unload();
-        return fake.messages.shown.size() > before;
-    }
 };
 
 TEST_F(CommandLineFileTest, NothingNamedChangesNothing) {

@@ -3,15 +3,7 @@
 namespace xj::test {
 namespace {
 
-class HandedOverFileTest : public PanelTest {
-protected:
-    bool asksOnClose() {
-        const size_t before = fake.messages.shown.size();
-        fake.messages.answers = {MsgResult::No};
-        form->Form_Unload();
-        return fake.messages.shown.size() > before;
-    }
-};
+class HandedOverFileTest : public PanelTest {};
 
 TEST_F(HandedOverFileTest, ASecondStartHandsItsFileOverBeforeItsMessageAndNothingWithout) {
     fake.instance.another = true;

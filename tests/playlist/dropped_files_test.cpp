@@ -8,12 +8,6 @@ namespace {
 
 class DroppedFilesTest : public PanelTest {
 protected:
-    bool asksOnClose() {
-        const size_t before = fake.messages.shown.size();
-        fake.messages.answers = {MsgResult::No};
-        form->Form_Unload();
-        return fake.messages.shown.size() > before;
-    }
     FolderTree tree;
 };
 

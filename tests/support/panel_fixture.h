@@ -39,6 +39,13 @@ protected:
         form->List1_DblClick();
     }
     Form1& player() { return form->form1(); }
+    // Closes the panel, answering No to a save question; whether one was asked.
+    bool asksOnClose() {
+        const size_t before = fake.messages.shown.size();
+        fake.messages.answers = {MsgResult::No};
+        form->Form_Unload();
+        return fake.messages.shown.size() > before;
+    }
     void advance(int ms) { time->advance(ms); }
     QStringList entries() const {
         QStringList out;
