@@ -1,5 +1,7 @@
 #include "panel/panel_controls.h"
 
+#include "playlist/media_types.h"
+
 namespace xj {
 
 namespace {
@@ -46,6 +48,8 @@ PanelControls::PanelControls() {
     makeTypeBox(Combo1, {"MP3文件", "星鲸媒体文件", "星鲸图片文件", "VCD文件", "AVI文件",
                          "音频文件", "视频文件", "AU格式声音", "BMP图片", "GIF图片", "纯声音文件",
                          "影音文件", "MIDI文件", "所有文件"});
+    for (const QString& label : mediatypes::commonTypeLabels())
+        Combo1.items.push_back(label);
 
     Drive1.ToolTipText = QString::fromUtf8("选择媒体文件所在的驱动器");
     greenOnBlack(Drive1);

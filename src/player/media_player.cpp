@@ -1,15 +1,18 @@
 #include "player/media_player.h"
 
 #include "form/failure.h"
+#include "playlist/media_types.h"
 
 namespace xj {
 
 bool endsAsAudio(const QString& path, Qt::CaseSensitivity cs) {
-    // The last three characters are mp3 or wav, or the last four midi: ".mid" is video.
+    // The last three characters are mp3 or wav, or the last four midi: ".mid" is video. Today's
+    // sound-only formats count too, or an .ogg would open the large video window.
     QString three = path.right(3);
     return three.compare(QLatin1String("mp3"), cs) == 0 ||
            three.compare(QLatin1String("wav"), cs) == 0 ||
-           path.right(4).compare(QLatin1String("midi"), cs) == 0;
+           path.right(4).compare(QLatin1String("midi"), cs) == 0 ||
+           mediatypes::isCommonAudio(path, cs);
 }
 
 template <class Open> void MediaPlayer::opening(const QString& path, Open open) {

@@ -30,7 +30,7 @@ public:
     void Pause() { engine_.pause(); }
     void Stop() { engine_.stop(); }
 
-    // The audio test: names ending in mp3, wav or midi, letter case ignored.
+    // The audio test: names ending in mp3, wav, midi or a sound-only format, letter case ignored.
     bool isAudio() const;
 
 private:

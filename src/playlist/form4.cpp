@@ -16,6 +16,8 @@ Form4::Form4(Form2& panel) : Window("Form4"), panel_(panel) {
     makeTypeBox(Combo1, {"星鲸媒体文件", "MP3文件", "星鲸图片文件", "影音文件", "AVI文件",
                          "音频文件", "视频文件", "AU格式声音", "BMP图片", "GIF图片", "VCD文件",
                          "纯声音文件", "MIDI文件", "所有文件"});
+    for (const QString& label : mediatypes::commonTypeLabels())
+        Combo1.items.push_back(label);
     Command2.Picture = true;
     Command2.ToolTipText = QString::fromUtf8("一次性把单个文件夹内的所有媒体文件都加入当前菜单。");
     Command3.Picture = true;

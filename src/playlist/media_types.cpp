@@ -6,6 +6,13 @@
 namespace xj::mediatypes {
 
 namespace {
+// Today's formats, offered after the original choices in the dialog and in both type boxes.
+constexpr const char* kCommonAudio =
+    "*.mp3;*.flac;*.ogg;*.oga;*.opus;*.m4a;*.aac;*.wav;*.wma;*.ape;*.wv;*.mka";
+constexpr const char* kCommonVideo =
+    "*.mp4;*.mkv;*.webm;*.mov;*.avi;*.wmv;*.flv;*.ts;*.m2ts;*.mpg;*.mpeg;*.3gp";
+constexpr const char* kCommonPictures = "*.png;*.jpg;*.jpeg;*.webp;*.gif;*.bmp;*.tif;*.tiff";
+
 const std::pair<const char*, const char*> kDialog[] = {
     {"星鲸媒体文件",
      "*.mp3;*.m3u;*.wav;*.avi;*.DAT;*.mpeg;*.mpg;*.mpe;*.mp2;*.mpv2;*.mp2v;*.mpa;*.wma;*.wax;*.au;"
@@ -19,6 +26,9 @@ const std::pair<const char*, const char*> kDialog[] = {
     {"AU格式声音", "*.au"},
     {"AVI", "*.avi"},
     {"所有文件(*.*)", "*.*"},
+    {"常用音频文件", kCommonAudio},
+    {"常用视频文件", kCommonVideo},
+    {"常用图片文件", kCommonPictures},
 };
 
 const std::pair<const char*, const char*> kTypes[] = {
@@ -36,6 +46,9 @@ const std::pair<const char*, const char*> kTypes[] = {
     {"星鲸媒体文件", "*.mp3;*.m3u;*.wav;*.avi;*.DAT;*.mpeg;*.midi"},
     {"星鲸图片文件", "*.BMP;*.GIF;*.psd;*.jpg"},
     {"所有文件", "*.*"},
+    {"常用音频文件", kCommonAudio},
+    {"常用视频文件", kCommonVideo},
+    {"常用图片文件", kCommonPictures},
 };
 } // namespace
 
@@ -60,6 +73,17 @@ QString patternFor(const QString& typeText, const QString& previous) {
     for (const auto& [label, pattern] : kTypes)
         if (typeText == QString::fromUtf8(label)) return QString::fromUtf8(pattern);
     return previous;
+}
+
+QStringList commonTypeLabels() {
+    return {QString::fromUtf8("常用音频文件"), QString::fromUtf8("常用视频文件"),
+            QString::fromUtf8("常用图片文件")};
+}
+
+bool isCommonAudio(const QString& path, Qt::CaseSensitivity cs) {
+    for (const QString& mask : masks(QString::fromUtf8(kCommonAudio)))
+        if (path.endsWith(mask.mid(1), cs)) return true;
+    return false;
 }
 
 QStringList masks(const QString& pattern) {

@@ -19,6 +19,10 @@ TEST(AudioTest, GoesByTheLastCharactersOfTheName) {
     EXPECT_FALSE(endsAsAudio("/a/tune.mid"));
     EXPECT_FALSE(endsAsAudio("/a/film.avi"));
     EXPECT_FALSE(endsAsAudio("/a/SONG.MP3", Qt::CaseSensitive));
+    EXPECT_TRUE(endsAsAudio("/a/track.FLAC"));
+    EXPECT_TRUE(endsAsAudio("/a/track.ogg"));
+    EXPECT_TRUE(endsAsAudio("/a/track.opus"));
+    EXPECT_FALSE(endsAsAudio("/a/clip.webm"));
 }
 
 class PlayerWindowTest : public PanelTest {};
@@ -50,6 +54,17 @@ TEST_F(PlayerWindowTest, AudioStripFollowsTheFrameHeightOfTheXpOption) {
     p.resize(3000, 4000);
     EXPECT_EQ(p.MediaPlayer1.Height, 1860);
     EXPECT_EQ(p.Height(), 1860 + 490);
+}
+
+// An .ogg plays in the audio strip, not in a large black video window.
+TEST_F(PlayerWindowTest, TodaysSoundOnlyFormatsPlayInTheAudioStrip) {
+    fake.engine.addMedia("/m/a.ogg", 10);
+    Form2& f = start("\"/m/a.ogg\"");
+    Form1& p = player();
+    p.resize(6000, 5000);
+    EXPECT_EQ(p.MediaPlayer1.Height, 720);
+    EXPECT_EQ(p.Height(), 1095);
+    EXPECT_EQ(p.Width(), f.Width());
 }
 
 TEST_F(PlayerWindowTest, VideoFillsTheWindowAndTheFitCheckKeepsItSo) {

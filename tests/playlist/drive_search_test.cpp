@@ -68,6 +68,16 @@ TEST_F(DriveSearchTest, NoChangesNothingAndATypedPatternIsUsed) {
     EXPECT_EQ(f.File1.Pattern, "*.wav");
 }
 
+TEST_F(DriveSearchTest, TodaysPictureTypeFindsWebpAndTiff) {
+    tree.file("a.webp");
+    tree.file("b.TIFF");
+    tree.file("c.psd");
+    Form2& f = startOn();
+    f.Combo1.Text = QString::fromUtf8("常用图片文件");
+    f.Combo1_KeyDown(13);
+    EXPECT_EQ(entries(), QStringList({tree.path("a.webp"), tree.path("b.TIFF")}));
+}
+
 TEST_F(DriveSearchTest, DriveThatIsNotReadySaysSoAndKeepsTheResultLine) {
     Form2& f = startOn();
     f.Drive1.Drive = "a: [floppy]";

@@ -83,6 +83,27 @@ TEST_F(FolderBrowserTest, AddAllOnceUntilTheFolderOrTypedTypeChanges) {
     EXPECT_EQ(form->List1.ListCount(), 3);
 }
 
+TEST_F(FolderBrowserTest, TodaysFormatsFollowTheOriginalTypesInBothBoxes) {
+    tree.file("songs/a.flac");
+    tree.file("songs/b.opus");
+    tree.file("songs/c.mkv");
+    tree.file("songs/d.webp");
+    Form4& w = open();
+    const QStringList added = {QString::fromUtf8("常用音频文件"), QString::fromUtf8("常用视频文件"),
+                               QString::fromUtf8("常用图片文件")};
+    for (const std::vector<QString>* items : {&w.Combo1.items, &form->Combo1.items}) {
+        ASSERT_EQ(items->size(), 17u);
+        EXPECT_EQ(items->at(13), QString::fromUtf8("所有文件"));
+        EXPECT_EQ(QStringList(items->begin() + 14, items->end()), added);
+    }
+    w.Combo1.Text = added[0];
+    w.Combo1_Click();
+    EXPECT_EQ(w.Label2.Caption, QString::fromUtf8("找到 2首 常用音频文件"));
+    w.Combo1.Text = added[1];
+    w.Combo1_Click();
+    EXPECT_EQ(w.File1.names, QStringList({"c.mkv"}));
+}
+
 TEST_F(FolderBrowserTest, EmptyFolderAndADriveThatIsNotReady) {
     tree.folder("songs");
     tree.file("songs/clip.DAT");
