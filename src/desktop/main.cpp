@@ -45,9 +45,13 @@ int main(int argc, char** argv) {
     xj::AlsaMixer mixer;
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString programFolder = xj::programFolder(executableFolder);
-    // When the program folder is another, the executable's files are read until it has its own.
+    const QString sharedFolder = xj::sharedFolder(executableFolder);
+    // When the program folder is another, the executable's files are read until it has its own;
+    // an installed program's bin/ never holds them.
     const QString fallbackFolder =
-        programFolder == QDir::toNativeSeparators(executableFolder) ? QString() : executableFolder;
+        programFolder == QDir::toNativeSeparators(executableFolder) || !sharedFolder.isEmpty()
+            ? QString()
+            : executableFolder;
     xj::Platform platform{.media = engine,
                           .messages = messages,
                           .instance = instance,
@@ -62,7 +66,8 @@ int main(int argc, char** argv) {
                           .mixer = mixer,
                           .programFolder = programFolder,
                           .commandLine = xj::shellCommandLine(app.arguments().mid(1)),
-                          .executableFolder = fallbackFolder};
+                          .executableFolder = fallbackFolder,
+                          .sharedFolder = sharedFolder};
 
     xj::Form2 form(platform);
     // Declared after the engine, so the views (and the video's render context) go first.

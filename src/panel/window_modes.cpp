@@ -56,7 +56,9 @@ void WindowModes::toggleFlashing() {
 }
 
 void WindowModes::openHelp() {
-    f_.platform.shell.open(textfile::inFolder(f_.platform.programFolder, "readme.txt"));
+    // An installed program's folder holds only the user's files; the readme ships elsewhere.
+    f_.platform.shell.open(
+        textfile::readPath(f_.platform.programFolder, f_.platform.sharedFolder, "readme.txt"));
 }
 
 } // namespace xj

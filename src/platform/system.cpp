@@ -83,9 +83,20 @@ void EventLoopExit::end() {
     QCoreApplication::exit(0);
 }
 
+QString sharedFolder(const QString& executableFolder) {
+    const QDir bin(executableFolder);
+    if (bin.dirName() != QStringLiteral("bin")) return {};
+    const QString shared =
+        QDir::cleanPath(bin.absoluteFilePath(QStringLiteral("../share/xingjing")));
+    return QFileInfo(shared).isDir() ? QDir::toNativeSeparators(shared) : QString();
+}
+
 QString programFolder(const QString& executableFolder) {
     QFileInfo info(executableFolder);
-    if (info.isDir() && info.isWritable()) return QDir::toNativeSeparators(executableFolder);
+    // An installed program's folder is shared by every user (and writable by root).
+    const bool installed = !sharedFolder(executableFolder).isEmpty();
+    if (!installed && info.isDir() && info.isWritable())
+        return QDir::toNativeSeparators(executableFolder);
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return QDir::toNativeSeparators(data);

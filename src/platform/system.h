@@ -46,7 +46,11 @@ public:
     void end() override;
 };
 
-// The folder of the executable when it is writable, else the user's data folder.
+// The shipped files' folder of an installed program (one whose executable sits in the bin/
+// folder of a prefix with share/xingjing), else empty.
+QString sharedFolder(const QString& executableFolder);
+// The user's data folder for an installed program, whoever runs it; else the folder of the
+// executable when it is writable, else the user's data folder.
 QString programFolder(const QString& executableFolder);
 
 // The command line as the shell hands a path over: the arguments joined by single blanks,

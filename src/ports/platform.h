@@ -140,6 +140,9 @@ struct Platform {
     // The executable's folder when programFolder is another (the executable's could not be
     // written): its xjge.txt and xp.txt are read while programFolder has none. Empty for none.
     QString executableFolder;
+    // Where an installed program's shipped files (readme.txt) are; empty for a program run
+    // from its own folder.
+    QString sharedFolder{};
 };
 
 } // namespace xj

@@ -1,5 +1,8 @@
 #include "support/panel_fixture.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 namespace xj::test {
 namespace {
 
@@ -90,6 +93,18 @@ TEST_F(WindowModesTest, HelpOpensTheReadmeInTheProgramFolder) {
     f.MNUBANG2.Click();
     ASSERT_EQ(fake.shell.opened.size(), 2);
     EXPECT_EQ(fake.shell.opened[0], QDir::toNativeSeparators(fake.file("readme.txt")));
+
+    // An installed program's own folder has none: the shipped one opens.
+    QTemporaryDir shared;
+    QFile readme(shared.filePath("readme.txt"));
+    ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
+    readme.close();
+    fake.platform.sharedFolder = shared.path();
+    f.MNUBANG2.Click();
+    EXPECT_EQ(fake.shell.opened.back(), QDir::toNativeSeparators(readme.fileName()));
+    fake.writeFile("readme.txt", "");
+    f.MNUBANG2.Click();
+    EXPECT_EQ(fake.shell.opened.back(), QDir::toNativeSeparators(fake.file("readme.txt")));
 }
 
 } // namespace

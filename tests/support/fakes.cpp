@@ -186,7 +186,8 @@ FakePlatform::FakePlatform()
                .mixer = mixer,
                .programFolder = folder.path(),
                .commandLine = {},
-               .executableFolder = {}} {}
+               .executableFolder = {},
+               .sharedFolder = {}} {}
 
 int FakeMixer::open() {
     opened = openError == 0;
