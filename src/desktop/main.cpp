@@ -13,12 +13,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xingjing"));
+    // Ties the windows to the menu entry and its icon (Wayland matches them by this name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.xingjing"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.xingjing")));
     // The program decides when it ends, not the last window closing.
     app.setQuitOnLastWindowClosed(false);
 
