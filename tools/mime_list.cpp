@@ -33,10 +33,11 @@ QSet<QString> tableExtensions() {
     return out;
 }
 
-// Types that say nothing about the content: a file manager would offer the player for every
-// unknown file or every text file.
+// Types that say nothing about the content (a file manager would offer the player for every
+// unknown file), and text types that share an extension with media (.ts is also a Qt
+// translation): the player has no business opening text.
 bool generic(const QMimeType& type) {
-    return type.isDefault() || type.name() == QStringLiteral("text/plain") ||
+    return type.isDefault() || type.name().startsWith(QStringLiteral("text/")) ||
            type.name() == QStringLiteral("application/x-zerosize");
 }
 

@@ -40,9 +40,12 @@ key() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(key Terminal)" = false ] || fail "Terminal=$(key Terminal)"
 [ "$(key Categories)" = "AudioVideo;Player;" ] || fail "Categories=$(key Categories)"
 # The everyday types of the dialog's table are among them.
-for type in audio/mpeg audio/x-wav video/x-msvideo video/mpeg image/jpeg image/bmp audio/midi; do
+for type in audio/mpeg audio/x-wav video/x-msvideo video/mpeg image/jpeg image/bmp audio/midi \
+  audio/flac audio/x-opus+ogg video/x-matroska video/webm image/webp; do
   [[ ";$(key MimeType)" == *";$type;"* ]] || fail "MimeType lacks $type: $(key MimeType)"
 done
+# No text type, though .ts is also a Qt translation.
+[[ ";$(key MimeType)" != *";text/"* ]] || fail "MimeType offers text: $(key MimeType)"
 # Each listed type is opened for an extension the type table holds, and each type the table
 # yields is listed.
 "$MIME_LIST" --check "$entry" || fail "the MimeType key does not match the type table"
