@@ -12,9 +12,28 @@ namespace {
 const QString ListFont = QStringLiteral("WenQuanYi Micro Hei");
 }
 
+void ListEntries::reset(QStringList texts) {
+    beginResetModel();
+    texts_ = std::move(texts);
+    endResetModel();
+}
+
+int ListEntries::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+}
+
+QVariant ListEntries::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= texts_.size()) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return texts_[index.row()];
+    return {};
+}
+
 ListBoxWidget::ListBoxWidget(ListBox& model, FrontEnd& front, QWidget* parent)
-    : QListWidget(parent), model_(model), handlers_(model.eventSlots()), front_(front) {
+    : QListView(parent), model_(model), handlers_(model.eventSlots()), front_(front),
+      entries_(new ListEntries(this)) {
+    setModel(entries_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Uniform rows keep a list of the full 32767 entries quick to fill and scroll.
     setUniformItemSizes(true);
     // Long names are cut at the edge, as in a list box; the rows keep the whole height.
@@ -23,6 +42,9 @@ ListBoxWidget::ListBoxWidget(ListBox& model, FrontEnd& front, QWidget* parent)
             &ListBoxWidget::userSelected);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ListBoxWidget::userMovedCurrent);
+    // The first sync fills the view, whatever the model's revisions are then.
+    entriesSeen_ = model_.entriesRevision() - 1;
+    marksSeen_ = model_.marksRevision() - 1;
 }
 
 void ListBoxWidget::mirror() {
@@ -32,50 +54,56 @@ void ListBoxWidget::mirror() {
         f.setPointSizeF(model_.FontSize);
         setFont(f);
     }
+    if (model_.entriesRevision() != entriesSeen_) mirrorEntries();
+    if (model_.marksRevision() != marksSeen_) mirrorMarks();
 
+    const int index = model_.ListIndex();
+    if (currentIndex().row() != index)
+        selectionModel()->setCurrentIndex(index >= 0 ? entries_->index(index) : QModelIndex(),
+                                          QItemSelectionModel::NoUpdate);
+}
+
+void ListBoxWidget::mirrorEntries() {
+    entriesSeen_ = model_.entriesRevision();
     const int n = model_.ListCount();
-    bool same = n == texts_.size();
-    for (int i = 0; same && i < n; ++i)
-        same = model_.List(i) == texts_[i];
-    if (!same) {
-        texts_.clear();
-        texts_.reserve(n);
-        for (int i = 0; i < n; ++i)
-            texts_ << model_.List(i);
-        clear();
-        addItems(texts_);
-        selected_.assign(static_cast<size_t>(n), 0);
-    }
+    QStringList texts;
+    texts.reserve(n);
+    for (int i = 0; i < n; ++i)
+        texts << model_.List(i);
+    // Entries removed and put back as they were leave the view, and where it is scrolled, alone.
+    if (texts == entries_->texts()) return;
+    entries_->reset(std::move(texts));
+    selected_.assign(static_cast<size_t>(n), 0);
+    // The reset dropped the view's marks: they are shown again from the model.
+    mirrorMarks();
+}
 
+void ListBoxWidget::mirrorMarks() {
+    marksSeen_ = model_.marksRevision();
+    const int n = model_.ListCount();
     std::vector<char> marks(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
         marks[static_cast<size_t>(i)] = static_cast<char>(model_.Selected(i));
-    if (marks != selected_) {
-        QItemSelection selection;
-        for (int i = 0; i < n;) {
-            if (!marks[static_cast<size_t>(i)]) {
-                ++i;
-                continue;
-            }
-            int end = i;
-            while (end + 1 < n && marks[static_cast<size_t>(end) + 1])
-                ++end;
-            selection.select(model()->index(i, 0), model()->index(end, 0));
-            i = end + 1;
+    if (marks == selected_) return;
+    QItemSelection selection;
+    for (int i = 0; i < n;) {
+        if (!marks[static_cast<size_t>(i)]) {
+            ++i;
+            continue;
         }
-        selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-        selected_ = std::move(marks);
+        int end = i;
+        while (end + 1 < n && marks[static_cast<size_t>(end) + 1])
+            ++end;
+        selection.select(entries_->index(i), entries_->index(end));
+        i = end + 1;
     }
-
-    const int index = model_.ListIndex();
-    if (currentRow() != index)
-        selectionModel()->setCurrentIndex(index >= 0 ? model()->index(index, 0) : QModelIndex(),
-                                          QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    selected_ = std::move(marks);
 }
 
 void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) return;
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
 }
 
 void ListBoxWidget::userSelected(const QItemSelection& selected, const QItemSelection& deselected) {
@@ -91,7 +119,7 @@ void ListBoxWidget::userSelected(const QItemSelection& selected, const QItemSele
     };
     collect(deselected, false);
     collect(selected, true);
-    const int current = currentRow();
+    const int current = currentIndex().row();
     ListBox& list = model_;
     const std::shared_ptr<const ControlEvents> events = handlers_.lock();
     if (!events) return;
@@ -106,7 +134,7 @@ void ListBoxWidget::userSelected(const QItemSelection& selected, const QItemSele
 
 void ListBoxWidget::userMovedCurrent() {
     if (front_.syncing()) return;
-    const int current = currentRow();
+    const int current = currentIndex().row();
     if (current == model_.ListIndex()) return;
     ListBox& list = model_;
     front_.forward([&list, current] { list.setListIndex(current); });

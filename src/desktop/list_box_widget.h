@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -10,9 +12,27 @@ class FrontEnd;
 class ListBox;
 struct ControlEvents;
 
+// The entries as the view shows them: a copy taken at the last sync, so painting between two
+// syncs (under a modal box, say) reads one consistent list.
+class ListEntries : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const QStringList& texts() const { return texts_; }
+    void reset(QStringList texts);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    QStringList texts_;
+};
+
 // A list box: mirrors the model's entries, marks and highlighted entry, and writes the user's
-// selection back into the model. Entries are rebuilt only when they changed.
-class ListBoxWidget : public QListWidget {
+// selection back into the model. A sync looks at the entries and the marks only when the
+// model says they changed, so an idle tick costs the same for a long list as for an empty one.
+class ListBoxWidget : public QListView {
     Q_OBJECT
 public:
     ListBoxWidget(ListBox& model, FrontEnd& front, QWidget* parent);
@@ -24,14 +44,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void mirrorEntries();
+    void mirrorMarks();
     void userSelected(const QItemSelection& selected, const QItemSelection& deselected);
     void userMovedCurrent();
 
     ListBox& model_;
     std::weak_ptr<const ControlEvents> handlers_;
     FrontEnd& front_;
-    QStringList texts_;          // the entries shown
+    ListEntries* entries_;
     std::vector<char> selected_; // the marks shown
+    quint64 entriesSeen_ = 0;    // the model's revisions the view shows
+    quint64 marksSeen_ = 0;
 };
 
 } // namespace xj

@@ -38,12 +38,14 @@ void ListBox::AddItem(const QString& text, int index) {
     // The highlighted index keeps its number: an entry inserted above it moves the
     // highlighted entry one place down, away from the index.
     items_.insert(items_.begin() + at, entry(text));
+    entriesChanged();
 }
 
 int ListBox::AddItems(const QStringList& texts) {
     const int room = std::max(0, MaxCount - ListCount());
     const int n = std::min(room, static_cast<int>(texts.size()));
     if (n == 0) return 0;
+    entriesChanged();
     std::vector<Entry> added;
     added.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
@@ -72,6 +74,7 @@ int ListBox::AddItems(const QStringList& texts) {
 void ListBox::RemoveItem(int index) {
     check(index);
     items_.erase(items_.begin() + index);
+    entriesChanged();
     if (listIndex_ == index)
         listIndex_ = -1;
     else if (listIndex_ > index)
@@ -88,12 +91,14 @@ int ListBox::RemoveSelected() {
         kept.push_back(std::move(items_[i]));
     }
     const int removed = static_cast<int>(items_.size() - kept.size());
+    if (removed > 0) entriesChanged();
     items_ = std::move(kept);
     listIndex_ = newIndex;
     return removed;
 }
 
 void ListBox::Clear() {
+    if (!items_.empty()) entriesChanged();
     items_.clear();
     listIndex_ = -1;
 }
@@ -110,7 +115,9 @@ bool ListBox::Selected(int index) const {
 
 void ListBox::setSelected(int index, bool on) {
     check(index);
-    items_[static_cast<size_t>(index)].selected = on;
+    bool& mark = items_[static_cast<size_t>(index)].selected;
+    if (mark != on) ++marksRevision_;
+    mark = on;
     if (on) listIndex_ = index;
 }
 

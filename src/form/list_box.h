@@ -43,7 +43,18 @@ public:
     void setSelected(int index, bool on);
     int SelCount() const;
 
+    // Move on with every change of the entries and of the marks, so a view of a long list
+    // learns from one comparison whether it has anything to bring up to date. Changing the
+    // entries moves both: the marks go with their entries.
+    quint64 entriesRevision() const { return entriesRevision_; }
+    quint64 marksRevision() const { return marksRevision_; }
+
 private:
+    void entriesChanged() {
+        ++entriesRevision_;
+        ++marksRevision_;
+    }
+
     int sortedPlace(const QString& text) const;
     void check(int index) const;
 
@@ -55,6 +66,8 @@ private:
     Entry entry(const QString& text) const;
     std::vector<Entry> items_;
     int listIndex_ = -1;
+    quint64 entriesRevision_ = 0;
+    quint64 marksRevision_ = 0;
 };
 
 class ComboBox : public Control {

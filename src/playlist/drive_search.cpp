@@ -29,10 +29,16 @@ void DriveSearch::search() {
 
     // Found files join the playlist in one go: whatever ends the walk, they stay.
     QStringList found;
-    auto takeFolder = [&](const QString& folder) {
+    // One reading of a folder gives its subfolders, queued, and its files, taken.
+    std::deque<QString> queue;
+    auto showFolder = [&](const QString& folder) {
         f_.Dir1.Path = folder;
         f_.File1.Path = folder;
-        for (const QString& name : lister.files(folder, masks))
+    };
+    auto take = [&](const QString& folder, FolderLister::Listing listing) {
+        for (QString& sub : listing.subfolders)
+            queue.push_back(std::move(sub));
+        for (const QString& name : listing.files)
             found << childPath(folder, name);
         if (!found.isEmpty()) f_.Label2.Caption = found.last();
     };
@@ -41,19 +47,17 @@ void DriveSearch::search() {
     try {
         const QString root = f_.Drive1.root();
         if (root.isEmpty()) throw Failure(err::DiskNotReady);
-        takeFolder(root);
-        std::deque<QString> queue;
-        for (const QString& sub : lister.subfolders(root))
-            queue.push_back(sub);
+        showFolder(root);
+        take(root, lister.list(root, masks));
         const bool systemDrive = drive == QStringLiteral("C:");
         int visited = 0;
         for (size_t j = 0; j < queue.size(); ++j) {
             const QString folder = queue[j];
             if (!progress.step(folder, static_cast<int>(found.size()))) break;
             try {
-                for (const QString& sub : lister.subfolders(folder))
-                    queue.push_back(sub);
-                takeFolder(folder);
+                FolderLister::Listing listing = lister.list(folder, masks);
+                showFolder(folder);
+                take(folder, std::move(listing));
             } catch (const Failure&) {
                 // A folder this user may not read is passed over, as find does.
             }

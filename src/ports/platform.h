@@ -86,6 +86,14 @@ public:
     virtual QStringList subfolders(const QString& folder) = 0;
     // Names of the regular files that match one of the masks (case ignored).
     virtual QStringList files(const QString& folder, const QStringList& masks) = 0;
+    // Both of the above from one reading of the folder, for walks over whole disks.
+    struct Listing {
+        QStringList subfolders;
+        QStringList files;
+    };
+    virtual Listing list(const QString& folder, const QStringList& masks) {
+        return {subfolders(folder), files(folder, masks)};
+    }
 };
 
 // Shows a long walk's progress and lets the user stop it.

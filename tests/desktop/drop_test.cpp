@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QUrl>
 
@@ -24,7 +24,7 @@ protected:
         form = std::make_unique<Form2>(fake.platform);
         front = std::make_unique<FrontEnd>(*form);
         front->start();
-        list = front->panel().findChild<QListWidget*>(QStringLiteral("List1"));
+        list = front->panel().findChild<QListView*>(QStringLiteral("List1"));
         ASSERT_NE(list, nullptr);
     }
     // Drags the data onto the middle of the list and drops it there, as a file manager does;
@@ -40,15 +40,15 @@ protected:
     }
     QStringList rows() const {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            out << list->model()->index(i, 0).data().toString();
         return out;
     }
 
     test::FakePlatform fake;
     std::unique_ptr<Form2> form;
     std::unique_ptr<FrontEnd> front;
-    QListWidget* list = nullptr;
+    QListView* list = nullptr;
     test::FolderTree tree;
 };
 
@@ -85,7 +85,7 @@ TEST_F(DropTest, AFileDroppedOnThePlayerWindowPlaysOnTopOfTheList) {
     files.setUrls({QUrl::fromLocalFile(tree.path("films")), QUrl::fromLocalFile(film)});
     EXPECT_TRUE(dropOn(&front->player(), files));
     EXPECT_EQ(rows(), (QStringList{film, "/m/old.mp3"}));
-    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(list->currentIndex().row(), 0);
     EXPECT_EQ(fake.engine.fileName(), film);
     EXPECT_EQ(form->listbian, 0);
 }

@@ -43,10 +43,10 @@ protected:
     template <class W = QWidget> W* widget(const char* name) {
         return front->browser()->findChild<W*>(QString::fromLatin1(name));
     }
-    QStringList texts(QListWidget* list) {
+    QStringList texts(QAbstractItemView* list) {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            out << list->model()->index(i, 0).data().toString();
         return out;
     }
     Form4& browser() { return *form->form4IfLoaded(); }
@@ -108,10 +108,10 @@ TEST_F(FolderBrowserTest, OpensAboveTheDisabledPanelWithTheBrowsersControls) {
 
 TEST_F(FolderBrowserTest, TypingChoosingAndMovingReachTheBrowser) {
     open();
-    auto* list = front->panel().findChild<QListWidget*>("List1");
-    const int before = list->count();
+    auto* list = front->panel().findChild<QListView*>("List1");
+    const int before = list->model()->rowCount();
     QTest::mouseClick(widget("Command2"), Qt::LeftButton);
-    ASSERT_EQ(list->count(), before + 3);
+    ASSERT_EQ(list->model()->rowCount(), before + 3);
     for (const QString& name : browser().File1.names)
         EXPECT_TRUE(texts(list).contains(tree.path("music/") + name)) << name.toStdString();
     EXPECT_FALSE(browser().Command2.Enabled);

@@ -9,14 +9,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -225,18 +228,21 @@ TEST_F(FrontEndTest, WidgetsCarryTheControlsTextsAndNames) {
     EXPECT_EQ(widget<QComboBox>("Combo1")->count(), 14);
     EXPECT_EQ(widget<QComboBox>("Combo1")->currentText(), form->Combo1.Text);
 
-    auto* list = widget<QListWidget>("List1");
-    ASSERT_EQ(list->count(), 3);
+    auto* list = widget<QListView>("List1");
+    ASSERT_EQ(list->model()->rowCount(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(list->item(i)->text(), form->List1.List(i));
+        EXPECT_EQ(list->model()->index(i, 0).data().toString(), form->List1.List(i));
     EXPECT_EQ(list->font().family(), "WenQuanYi Micro Hei");
 }
 
 TEST_F(FrontEndTest, ListSelectionGoesBothWaysAndRightPressPopsUpTheMenu) {
     start("a\r\nb\r\nc\r\nd\r\n");
     activate();
-    auto* list = widget<QListWidget>("List1");
-    auto at = [list](int row) { return list->visualItemRect(list->item(row)).center(); };
+    auto* list = widget<QListView>("List1");
+    auto at = [list](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
+    auto marked = [list](int row) {
+        return list->selectionModel()->isSelected(list->model()->index(row, 0));
+    };
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at(2));
     EXPECT_TRUE(form->List1.Selected(0));
@@ -249,17 +255,78 @@ TEST_F(FrontEndTest, ListSelectionGoesBothWaysAndRightPressPopsUpTheMenu) {
         form->List1.setSelected(2, false);
         form->List1.setSelected(3, true);
     });
-    EXPECT_TRUE(list->item(0)->isSelected());
-    EXPECT_FALSE(list->item(2)->isSelected());
-    EXPECT_TRUE(list->item(3)->isSelected());
-    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_TRUE(marked(0));
+    EXPECT_FALSE(marked(2));
+    EXPECT_TRUE(marked(3));
+    EXPECT_EQ(list->currentIndex().row(), 3);
 
     QMenu* popup = panel().menus().menuOf(form->MNUBO);
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, at(1));
     EXPECT_TRUE(popup->isVisible());
     EXPECT_FALSE(form->List1.Selected(1));
-    EXPECT_FALSE(list->item(1)->isSelected());
+    EXPECT_FALSE(marked(1));
     popup->hide();
+}
+
+// The list's view follows the model by its change counts: idle syncs of a full list must leave
+// the view alone, and no way of changing the entries or marks may be missed.
+TEST_F(FrontEndTest, EveryChangeOfAFullListReachesTheViewAndIdleSyncsLeaveItAlone) {
+    QByteArray lines;
+    for (int i = 0; i < ListBox::MaxCount; ++i)
+        lines += "/m/" + QByteArray::number(100000 + i) + ".mp3\r\n";
+    start(lines);
+    auto* list = widget<QListView>("List1");
+    ListBox& model = form->List1;
+    auto same = [&](const char* step) {
+        SCOPED_TRACE(step);
+        QStringList shown, held;
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            shown << list->model()->index(i, 0).data().toString();
+        for (int i = 0; i < model.ListCount(); ++i)
+            held << model.List(i);
+        EXPECT_EQ(shown, held);
+        std::vector<int> shownMarks, heldMarks;
+        for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+            shownMarks.push_back(index.row());
+        std::sort(shownMarks.begin(), shownMarks.end());
+        for (int i = 0; i < model.ListCount(); ++i)
+            if (model.Selected(i)) heldMarks.push_back(i);
+        EXPECT_EQ(shownMarks, heldMarks);
+        EXPECT_EQ(list->currentIndex().row(), model.ListIndex());
+    };
+    same("loaded");
+
+    list->scrollTo(list->model()->index(20000, 0));
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    QSignalSpy resets(list->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy marks(list->selectionModel(), &QItemSelectionModel::selectionChanged);
+    for (int tick = 0; tick < 3; ++tick)
+        front->sync();
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(marks.count(), 0);
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+
+    auto change = [&](const char* step, const std::function<void()>& edit) {
+        edit();
+        front->sync();
+        same(step);
+    };
+    change("mark", [&] { model.setSelected(5, true); });
+    change("another mark", [&] { model.setSelected(7, true); });
+    EXPECT_EQ(resets.count(), 0) << "marks alone rebuilt the rows";
+    change("unmark", [&] { model.setSelected(5, false); });
+    change("highlight", [&] { model.setListIndex(9); });
+    change("remove one", [&] { model.RemoveItem(0); });
+    change("insert at a place", [&] { model.AddItem("/m/inserted.mp3", 3); });
+    change("remove the marked", [&] {
+        model.setSelected(10, true);
+        model.setSelected(11, true);
+        model.RemoveSelected();
+    });
+    change("add many", [&] { model.AddItems({"/m/a.mp3", "/m/b.mp3"}); });
+    change("clear", [&] { model.Clear(); });
+    change("add to the empty list", [&] { model.AddItem("/m/only.mp3"); });
 }
 
 TEST_F(FrontEndTest, PreviousAndNextLeaveTheStatusTimerOnHoweverTheButtonIsPressed) {
@@ -267,9 +334,9 @@ TEST_F(FrontEndTest, PreviousAndNextLeaveTheStatusTimerOnHoweverTheButtonIsPress
         fake.engine.addMedia(path, 60);
     start("/m/1.mp3\r\n/m/2.mp3\r\n/m/3.mp3\r\n");
     activate();
-    auto* list = widget<QListWidget>("List1");
+    auto* list = widget<QListView>("List1");
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(0)).center());
+                       list->visualRect(list->model()->index(0, 0)).center());
     ASSERT_EQ(fake.engine.file, "/m/1.mp3");
     ASSERT_TRUE(form->Timer1.Enabled());
 

@@ -1,3 +1,4 @@
+#include "playlist/media_types.h"
 #include "support/folder_tree.h"
 #include "support/panel_fixture.h"
 
@@ -116,6 +117,39 @@ TEST_F(DriveSearchTest, LinksAreNotFollowed) {
     Form2& f = startOn();
     f.Command1_Click();
     EXPECT_EQ(entries(), QStringList({tree.path("real/a.mp3")}));
+}
+
+// Most names are judged on their bytes; whatever a name holds (capitals, Chinese, a letter
+// that folds to an ASCII one, a missing dot), the search takes exactly the files the type's
+// rule takes, and the walk still goes breadth-first in name order.
+TEST_F(DriveSearchTest, TakesExactlyTheFilesTheTypesRuleTakesWhateverTheirNames) {
+    const QStringList names = {"a.mp3",      "B.MP3",      "c.Mp3",   "mp3",      "d.mp3.txt",
+                               "e.mp",       "音乐.mp3",   "歌.MP3",  "f.mkv",    "G.MKV",
+                               "h.m\u212Av", "i.mk\u017F", "j.mk",    " .mkv",    "k.wav",
+                               "l.WAV",      "m.mp3 ",     "n.m[k]v", "o.MP3.Mp3"};
+    for (const QString& name : names) {
+        tree.file("one/" + name);
+        tree.file("two/deeper/" + name);
+    }
+    Form2& f = startOn();
+    for (const QString type : {"*.mp3", "*.mkv", "*.mp3;*.wav", "*.m?v", "*.m[k]v", "*.*"}) {
+        SCOPED_TRACE(type.toStdString());
+        f.List1.Clear();
+        fake.progress.folders.clear();
+        f.Combo1.Text = type;
+        f.Command1_Click();
+        QStringList expected;
+        for (const QString folder : {"one/", "two/deeper/"})
+            for (const QString& name : names)
+                if (mediatypes::matches(name, mediatypes::masks(type)))
+                    expected << tree.path(folder + name);
+        QStringList found = entries();
+        found.sort();
+        expected.sort();
+        EXPECT_EQ(found, expected);
+        EXPECT_EQ(fake.progress.folders,
+                  QStringList({tree.path("one"), tree.path("two"), tree.path("two/deeper")}));
+    }
 }
 
 // On a tree no test wrote, the search finds what find counts under the same rules: hidden
