@@ -18,6 +18,9 @@ void Startup::ensureLoaded() {
 }
 
 void Startup::initialize() {
+    // A save cut off by a killed run leaves its staged files beside the ones it was writing.
+    textfile::removeUnfinishedSave(f_.playlistFile.path());
+    textfile::removeUnfinishedSave(f_.xpOption.path());
     // Only the opening of the playlist file comes before the panel's load.
     const PlaylistFile::Contents contents = f_.playlistFile.open();
     try {

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <filesystem>
+#include <system_error>
 
 namespace xj::textfile {
 
@@ -19,6 +23,23 @@ constexpr QFileDevice::Permissions kModeBits =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
     QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
     QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+// Where a save lands: QSaveFile writes through links to their target, and so does the staging.
+QString linkTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink() && depth < 32; ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// Only a plain file under one of our names is ours: a link or a folder is somebody else's.
+void removeIfOurs(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile() && !info.isSymLink()) QFile::remove(path);
+}
+
+std::filesystem::path nativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 } // namespace
 
 Kind kindOf(const QString& path, qint64 limit) {
@@ -64,11 +85,17 @@ std::optional<QString> readAll(const QString& path) {
 }
 
 bool writeLines(const QString& path, const QList<QByteArray>& lines) {
-    const QFileInfo old(path);
+    const QString target = linkTarget(path);
+    const QFileInfo old(target);
     const bool existed = old.exists();
     const QFileDevice::Permissions mode = old.permissions() & kModeBits;
     if (existed && !(mode & QFileDevice::WriteOwner)) return false;
-    QSaveFile file(path);
+    // QSaveFile puts the staged file in place whole and synced; the rename below then swaps
+    // it for the old one. Writing straight to the file would leave its temporary under a name
+    // that cannot be told from one of the user's.
+    const QString staged = stagingPath(target);
+    removeIfOurs(staged);
+    QSaveFile file(staged);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // The new file takes the place of the old one: it takes its mode too.
     if (existed && !file.setPermissions(mode)) {
@@ -84,7 +111,12 @@ bool writeLines(const QString& path, const QList<QByteArray>& lines) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) return false;
+    std::error_code error;
+    std::filesystem::rename(nativePath(staged), nativePath(target), error);
+    if (!error) return true;
+    QFile::remove(staged);
+    return false;
 }
 
 bool writeLines(const QString& path, const QStringList& lines) {
@@ -93,6 +125,24 @@ bool writeLines(const QString& path, const QStringList& lines) {
     for (const QString& line : lines)
         encoded << line.toUtf8();
     return writeLines(path, encoded);
+}
+
+QString stagingPath(const QString& path) {
+    return linkTarget(path) + QStringLiteral(".xjsave");
+}
+
+void removeUnfinishedSave(const QString& path) {
+    const QString staged = stagingPath(path);
+    removeIfOurs(staged);
+    // QSaveFile writes through an unnamed file where it can, else through its own name with
+    // six letters after a dot.
+    const QFileInfo info(staged);
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QStringList names = info.dir().entryList({info.fileName() + QStringLiteral(".??????")},
+                                                   QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        if (temporary.match(name).hasMatch()) removeIfOurs(info.dir().filePath(name));
 }
 
 bool touch(const QString& path) {

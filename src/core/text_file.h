@@ -39,12 +39,21 @@ QString decode(const QByteArray& bytes);
 // The whole file as text, decoded as one; empty when it is not an ordinary file that opens.
 std::optional<QString> readAll(const QString& path);
 
-// Writes each line ended by CR LF through a temporary file that replaces the old one only when
-// complete, keeping the old file's mode. A file its owner may not write is left alone, also
-// for a user (root) whom permissions do not stop. False when nothing was written.
+// Writes each line ended by CR LF to a staged file beside the old one, flushed to the disk,
+// which then takes its place in one step: a save cut off at any moment leaves the old file or
+// the new one, whole. The new file keeps the old one's mode. A file its owner may not write is
+// left alone, also for a user (root) whom permissions do not stop. False when nothing was
+// written.
 bool writeLines(const QString& path, const QList<QByteArray>& lines);
 // The same with text lines, in UTF-8.
 bool writeLines(const QString& path, const QStringList& lines);
+
+// Where a save stages the file's new content before it takes the file's place: beside the file
+// (links followed), under a name of its own so that what a killed save left is known as ours.
+QString stagingPath(const QString& path);
+// Removes what a save cut off by a killed run left beside the file: its staged file and the
+// temporary the staging itself writes through. Nothing else is touched.
+void removeUnfinishedSave(const QString& path);
 
 // Creates the file empty when nothing is there; an existing file is not opened.
 bool touch(const QString& path);

@@ -1,5 +1,6 @@
 #include "support/panel_fixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -195,6 +196,57 @@ TEST_F(PlaylistFileTest, AReadOnlyFileIsNotWrittenAndASaveKeepsTheMode) {
     store(f);
     EXPECT_EQ(fake.readFile("xjge.txt"), QByteArray("/m/a.mp3\r\n/m/b.mp3\r\n"));
     EXPECT_EQ(mode("xjge.txt"), 0640u);
+}
+
+TEST_F(PlaylistFileTest, WhatAKilledSaveLeftIsClearedAtTheNextStartAndNothingElse) {
+    fake.writeFile("xjge.txt", "/m/a.mp3\r\n");
+    const QString list = fake.file("xjge.txt");
+    const QString staged = textfile::stagingPath(list);
+    ASSERT_TRUE(QFileInfo(staged).absolutePath() == QFileInfo(list).absolutePath());
+    // A run killed between writing and the swap, and one killed while writing where no
+    // unnamed file could be made (the library's own temporary beside the staged one).
+    const auto plant = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    plant(staged, "/m/b.mp3\r\n");
+    plant(staged + ".AbCdEf", "/m/c.m");
+    plant(textfile::stagingPath(fake.file("xp.txt")), " 1 \r\n");
+    // The user's own files that look alike stay.
+    const QStringList users = {"xjge.txt.backup", "xjge.txt.1", "xjge.txt.xjsave.ab1234",
+                               "xjge.txt.xjsave.AbCdEfG", "xjge.txt.xjsaved"};
+    for (const QString& name : users)
+        plant(fake.file(name), "mine\r\n");
+    ASSERT_TRUE(QDir().mkdir(staged + ".Folder"));
+    ASSERT_TRUE(QFile::link(fake.file("xjge.txt.backup"), fake.file("xjge.txt.xjsave.Linked")));
+
+    Form2& f = start();
+    EXPECT_EQ(entries(), QStringList({"/m/a.mp3"}));
+    EXPECT_FALSE(f.mnuyouxp.Checked);
+    EXPECT_TRUE(fake.messages.shown.empty());
+    QStringList left = QDir(QFileInfo(list).absolutePath())
+                           .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    QStringList expected = users;
+    expected << "xjge.txt"
+             << "xp.txt"
+             << "xjge.txt.xjsave.Folder"
+             << "xjge.txt.xjsave.Linked";
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left.join(' ').toStdString(), expected.join(' ').toStdString());
+    for (const QString& name : users)
+        EXPECT_EQ(fake.readFile(name), QByteArray("mine\r\n")) << name.toStdString();
+
+    // A save goes through the staged name and leaves nothing of it behind.
+    f.List1.AddItem("/m/d.mp3");
+    store(f);
+    EXPECT_EQ(fake.readFile("xjge.txt"), QByteArray("/m/a.mp3\r\n/m/d.mp3\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(staged));
+    EXPECT_EQ(QDir(QFileInfo(list).absolutePath())
+                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                  .size(),
+              expected.size());
 }
 
 TEST_F(PlaylistFileTest, FilesBesideAnExecutableThatCannotBeWrittenAreReadUntilSavedElsewhere) {

@@ -148,6 +148,55 @@ QString makeGarbage(const QString& dir, const QString& name, qint64 bytes) {
     return path;
 }
 
+QString makeTruncated(const QString& source, const QString& dir, const QString& name,
+                      qint64 bytes) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + source.toStdString());
+    const QByteArray head = in.read(bytes);
+    const QString path = QDir(dir).filePath(name);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(head) != head.size())
+        throw std::runtime_error("could not write " + path.toStdString());
+    return path;
+}
+
+QString makeLyingWav(const QString& dir, const QString& name, double claimedSeconds,
+                     double realSeconds) {
+    constexpr quint32 rate = 8000;
+    const auto claimed = static_cast<quint32>(claimedSeconds * rate);
+    const auto real = static_cast<qsizetype>(realSeconds * rate);
+    QByteArray data;
+    const auto le32 = [&data](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            data += static_cast<char>((v >> (8 * i)) & 0xff);
+    };
+    const auto le16 = [&data](quint16 v) {
+        data += static_cast<char>(v & 0xff);
+        data += static_cast<char>(v >> 8);
+    };
+    data += "RIFF";
+    le32(36 + claimed);
+    data += "WAVEfmt ";
+    le32(16);
+    le16(1); // PCM
+    le16(1); // mono
+    le32(rate);
+    le32(rate); // bytes a second
+    le16(1);    // block size
+    le16(8);    // bits
+    data += "data";
+    le32(claimed);
+    // A square wave, loud enough to be heard as sound.
+    for (qsizetype i = 0; i < real; ++i)
+        data += static_cast<char>((i / 10) % 2 ? 0xc0 : 0x40);
+    const QString path = QDir(dir).filePath(name);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size())
+        throw std::runtime_error("could not write " + path.toStdString());
+    return path;
+}
+
 QString makeFifo(const QString& dir, const QString& name) {
     const QString path = QDir(dir).filePath(name);
     if (mkfifo(QFile::encodeName(path).constData(), 0600) != 0)

@@ -40,6 +40,14 @@ QString makePicture(const QString& dir, const QString& name, int width = 160, in
 // Random bytes, for a file whose name promises a format its content does not have.
 QString makeGarbage(const QString& dir, const QString& name, qint64 bytes);
 
+// The first `bytes` bytes of `source`, as a download cut off would leave it.
+QString makeTruncated(const QString& source, const QString& dir, const QString& name, qint64 bytes);
+
+// A WAV (8 kHz, 8-bit mono) whose header claims `claimedSeconds` of sound while the file holds
+// only `realSeconds` of it.
+QString makeLyingWav(const QString& dir, const QString& name, double claimedSeconds,
+                     double realSeconds);
+
 // Entries that are not regular files: a named pipe, and a UNIX socket's file (nobody listens).
 QString makeFifo(const QString& dir, const QString& name);
 QString makeSocket(const QString& dir, const QString& name);
