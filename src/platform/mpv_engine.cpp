@@ -25,6 +25,7 @@ constexpr uint64_t kDurationObserver = 1;
 constexpr uint64_t kPauseReply = 2;
 constexpr uint64_t kRateReply = 3;
 constexpr uint64_t kSeekReplies = 1ULL << 32; // plus the seek epoch
+constexpr uint64_t kPreloadedHook = 4;
 // A seek written while another is under way waits for it, up to this long: mpv would start a
 // new one over again from the keyframe, and steps faster than its seeks would never arrive.
 constexpr qint64 kSeekPatienceMs = 1000;
@@ -143,6 +144,8 @@ MpvEngine::MpvEngine(const MpvOptions& options)
     }
     if (const int rc = mpv_initialize(mpv_.get()); rc < 0) throw mpvFailure(rc, "mpv_initialize");
     mpv_observe_property(mpv_.get(), kDurationObserver, "duration", MPV_FORMAT_DOUBLE);
+    // Between opening a file and choosing its outputs: where the video output gets ready.
+    mpv_hook_add(mpv_.get(), kPreloadedHook, "on_preloaded", 0);
     mpv_set_wakeup_callback(mpv_.get(), &MpvEngine::onWakeup, this);
 }
 
@@ -217,6 +220,9 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         if (playedOut) notifyLater([](MediaListener& l) { l.playbackEnded(); });
         break;
     }
+    case MPV_EVENT_HOOK:
+        onPreloaded(static_cast<mpv_event_hook*>(event.data)->id);
+        break;
     case MPV_EVENT_COMMAND_REPLY:
         if (event.reply_userdata >= kSeekReplies) onSeekReply(event);
         break;
@@ -301,6 +307,21 @@ void MpvEngine::onFileLoaded() {
         noteDuration(seconds);
     readDetails();
     notifyLater([](MediaListener& l) { l.detailsKnown(); });
+}
+
+void MpvEngine::onPreloaded(uint64_t hook) {
+    // mpv waits until the hook is continued.
+    const auto resume = qScopeGuard([this, hook] { mpv_hook_continue(mpv_.get(), hook); });
+    if (!sink_) return;
+    mpv::Node tracks;
+    nodeProperty(mpv_.get(), "track-list", tracks);
+    if (tracks->format != MPV_FORMAT_NODE_ARRAY) return;
+    for (int i = 0; i < tracks->u.list->num; ++i) {
+        if (textMember(tracks->u.list->values[i], "type") == QLatin1String("video")) {
+            sink_->prepareVideo();
+            return;
+        }
+    }
 }
 
 void MpvEngine::readDetails() {

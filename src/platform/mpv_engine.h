@@ -31,6 +31,10 @@ struct MpvOptions {
 // Renders the engine's video; the engine releases it before the mpv core goes away.
 class VideoSink {
 public:
+    // A file with video is opening: make the render context now if it is not there yet, so
+    // the video goes to the view from its first frame. Called while mpv waits, on the
+    // engine's thread; the sink must not call back into the engine.
+    virtual void prepareVideo() = 0;
     virtual void releaseVideo() = 0;
     // The open file's video came or went (see MpvEngine::showsVideo): draw again.
     virtual void videoChanged() = 0;
@@ -74,8 +78,8 @@ public:
     mpv_handle* handle() const { return mpv_.get(); }
     // At most one sink; it unregisters itself (nullptr) when it goes first.
     void setVideoSink(VideoSink* sink) { sink_ = sink; }
-    // The sink's render context exists now: a file that opened before it went to the null
-    // output, so its video is opened again to reach the view.
+    // The sink's render context exists now: a file that opened before the sink did went to
+    // the null output, so its video is opened again to reach the view.
     void videoOutputReady();
     // The open file is a still picture, whose position is the time it has been shown.
     bool showingPicture() const { return state_ == State::Loaded && picture_; }
@@ -92,6 +96,7 @@ private:
     void pumpUntil(const std::function<bool()>& done, int timeoutMs);
     void load();
     void onFileLoaded();
+    void onPreloaded(uint64_t hook);
     void noteDuration(double seconds);
     void notifyLater(std::function<void(MediaListener&)> notify);
     PlaybackState currentState() const;
