@@ -101,8 +101,8 @@ private:
         update();
     }
 
-    // Its render context exists from the start.
-    void prepareVideo() override {}
+    // Its render context exists from the start; it draws whenever asked.
+    bool prepareVideo() override { return true; }
     void videoChanged() override { update(); }
 
     MpvEngine* engine_;
@@ -219,6 +219,9 @@ private:
                                          {MPV_RENDER_PARAM_FLIP_Y, &flipY},
                                          {MPV_RENDER_PARAM_INVALID, nullptr}};
             mpv_render_context_render(context_, params);
+            gl_.swapBuffers(this);
+            engine_->videoShown();
+            return;
         }
         gl_.swapBuffers(this);
     }
@@ -234,11 +237,11 @@ class GlVideoView final : public VideoView, private VideoSink {
 public:
     GlVideoView(MpvEngine& engine, QWidget* parent)
         : VideoView(parent), engine_(&engine), window_(new GlWindow(this)) {
-        QWidget* container = QWidget::createWindowContainer(window_, this);
-        container->setFocusPolicy(Qt::NoFocus);
+        container_ = QWidget::createWindowContainer(window_, this);
+        container_->setFocusPolicy(Qt::NoFocus);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(container);
+        layout->addWidget(container_);
         engine.setVideoSink(this);
         // A file showing video before the view existed went to the null output.
         if (engine.showsVideo() && window_->attach(engine)) engine.videoOutputReady();
@@ -251,9 +254,19 @@ public:
 
     bool usesOpenGL() const override { return true; }
 
+    void keepAbove(QWidget* overlay) override {
+        // Only a native window stacks above another, and it starts above the ones made before
+        // it. What it leaves see-through shows the view's black then, not the picture.
+        container_->winId();
+        overlay->winId();
+        overlay->raise();
+    }
+
 private:
-    void prepareVideo() override {
-        if (engine_) window_->attach(*engine_);
+    bool prepareVideo() override {
+        // Held back only for a window about to appear, never for one minimised.
+        if (!engine_ || !window_->attach(*engine_) || window_->isExposed()) return true;
+        return window()->isMinimized();
     }
 
     void releaseVideo() override {
@@ -266,6 +279,7 @@ private:
 
     MpvEngine* engine_;
     GlWindow* window_; // owned by its container
+    QWidget* container_;
 };
 
 bool openGLAvailable() {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <mpv/client.h>
 
@@ -26,6 +27,8 @@ constexpr uint64_t kPauseReply = 2;
 constexpr uint64_t kRateReply = 3;
 constexpr uint64_t kSeekReplies = 1ULL << 32; // plus the seek epoch
 constexpr uint64_t kPreloadedHook = 4;
+// The longest a file waits at its start for the view's window to appear.
+constexpr int kHoldLimitMs = 1000;
 // A seek written while another is under way waits for it, up to this long: mpv would start a
 // new one over again from the keyframe, and steps faster than its seeks would never arrive.
 constexpr qint64 kSeekPatienceMs = 1000;
@@ -114,7 +117,12 @@ mpv::Core createCore() {
 } // namespace
 
 MpvEngine::MpvEngine(const MpvOptions& options)
-    : mpv_(createCore()), receiver_(std::make_unique<QObject>()), options_(options) {
+    : mpv_(createCore()), receiver_(std::make_unique<QObject>()), options_(options),
+      holdLimit_(std::make_unique<QTimer>()) {
+    holdLimit_->setSingleShot(true);
+    holdLimit_->setInterval(kHoldLimitMs);
+    QObject::connect(holdLimit_.get(), &QTimer::timeout, receiver_.get(),
+                     [this] { releaseHold(); });
     const QByteArray ao = options.audioOutput.toUtf8();
     const QByteArray vo = options.videoOutput.toUtf8();
     const std::pair<const char*, const char*> settings[] = {
@@ -318,10 +326,27 @@ void MpvEngine::onPreloaded(uint64_t hook) {
     if (tracks->format != MPV_FORMAT_NODE_ARRAY) return;
     for (int i = 0; i < tracks->u.list->num; ++i) {
         if (textMember(tracks->u.list->values[i], "type") == QLatin1String("video")) {
-            sink_->prepareVideo();
+            if (!sink_->prepareVideo() && !paused_) {
+                // Taken before the hook is continued, so before the first sound.
+                held_ = true;
+                int flag = 1;
+                mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
+                holdLimit_->start();
+            }
             return;
         }
     }
+}
+
+void MpvEngine::videoShown() {
+    releaseHold();
+}
+
+void MpvEngine::releaseHold() {
+    holdLimit_->stop();
+    if (!std::exchange(held_, false)) return;
+    int flag = paused_ ? 1 : 0;
+    mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvEngine::readDetails() {
@@ -411,6 +436,9 @@ void MpvEngine::setVideo(bool present) {
 
 void MpvEngine::setPaused(bool paused) {
     // mpv takes requests in the order they are made, so whatever is asked for next sees it.
+    // The user's word ends a hold.
+    held_ = false;
+    holdLimit_->stop();
     int flag = paused ? 1 : 0;
     mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
     if (paused_ == paused) return;

@@ -199,6 +199,48 @@ TEST_F(VideoViewTest, AFileOpenedBeforeTheViewIsShownGoesStraightToIt) {
     EXPECT_TRUE(waitUntil([&] { return redPixels(*view) > 1000; }));
 }
 
+// The player window lays the speed and the media's details over the picture: they must be
+// seen over a playing video.
+TEST_F(VideoViewTest, AWidgetKeptAboveThePictureIsSeenOverIt) {
+    MpvEngine engine(quietOptions("libmpv,null"));
+    QWidget holder;
+    holder.resize(160, 120);
+    VideoView* view = createVideoView(engine, &holder);
+    view->setGeometry(0, 0, 160, 120);
+    auto* badge = new QWidget(&holder);
+    badge->setGeometry(40, 30, 80, 60);
+    QPalette blue = badge->palette();
+    blue.setColor(QPalette::Window, Qt::blue);
+    badge->setPalette(blue);
+    badge->setAutoFillBackground(true);
+    view->keepAbove(badge);
+    holder.show();
+
+    engine.setFileName(test::makeSolidVideo(dir_.path(), "red.mkv", "red", 10.0));
+    ASSERT_TRUE(waitUntil([&] { return redPixels(holder) > 5000; }));
+    EXPECT_TRUE(waitUntil([&] { return bluePixels(holder) > 4000; })) << bluePixels(holder);
+}
+
+// Sound and picture start together: a video opened while the view's window is still to appear
+// waits at its start for it (a moment at most), though it reads as playing, then plays on.
+TEST_F(VideoViewTest, AVideoWaitsAtItsStartForTheViewToAppear) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no OpenGL offscreen";
+    MpvEngine engine(quietOptions("libmpv,null"));
+    std::unique_ptr<VideoView> view(createVideoView(engine));
+    view->resize(160, 120);
+    engine.setFileName(test::makeVideo(dir_.path(), "clip.avi", 5.0));
+    EXPECT_EQ(engine.state(), PlaybackState::Playing);
+    int held = 0;
+    ASSERT_GE(mpv_get_property(engine.handle(), "pause", MPV_FORMAT_FLAG, &held), 0);
+    EXPECT_EQ(held, 1);
+
+    view->show();
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+    EXPECT_TRUE(waitUntil([&] { return engine.position() > 0.3; }));
+    ASSERT_GE(mpv_get_property(engine.handle(), "pause", MPV_FORMAT_FLAG, &held), 0);
+    EXPECT_EQ(held, 0);
+}
+
 TEST_F(VideoViewTest, EitherTheViewOrTheEngineMayGoFirst) {
     auto engine = std::make_unique<MpvEngine>(quietOptions("libmpv,null"));
     auto view = shownView(*engine);
