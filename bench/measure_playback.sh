@@ -81,15 +81,20 @@ film_run() {
   frame=$(probe_value "$out" frame)
   sound=$(probe_value "$out" sound)
   sleep 3
-  before=$(ticks "$pid")
+  before=$(ticks "$pid" 2>/dev/null || true)
   sleep 10
-  after=$(ticks "$pid")
+  after=$(ticks "$pid" 2>/dev/null || true)
   local rss
-  rss=$(rss_kib "$pid")
+  rss=$(rss_kib "$pid" 2>/dev/null || true)
   [ -n "${WINDOW_SIZE:-}" ] || WINDOW_SIZE=$(player_window_size)
   wait "$probe"
-  awk -v f="$frame" -v s="$sound" -v t=$((after - before)) -v hz="$HZ" -v r="$rss" \
-    'BEGIN { printf "%s %s %.2f %.1f\n", f, s, 100 * t / hz / 10, r / 1024 }'
+  # A player that ended early has no figures for the time it should have played.
+  if [ -z "$before" ] || [ -z "$after" ] || [ -z "$rss" ]; then
+    echo "$frame $sound none none"
+  else
+    awk -v f="$frame" -v s="$sound" -v t=$((after - before)) -v hz="$HZ" -v r="$rss" \
+      'BEGIN { printf "%s %s %.2f %.1f\n", f, s, 100 * t / hz / 10, r / 1024 }'
+  fi
   sleep 0.5
 }
 
