@@ -72,6 +72,10 @@ PlayerView::PlayerView(Form2& form, FrontEnd& front, const VideoFactory& video)
     speedBadge_->setAlignment(Qt::AlignCenter);
     speedBadge_->hide();
     speedBadge_->raise();
+    if (video_) {
+        video_->keepAbove(pane_);
+        video_->keepAbove(speedBadge_);
+    }
 }
 
 void PlayerView::mirror() {

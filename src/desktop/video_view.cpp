@@ -6,12 +6,14 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
-#include <QOpenGLWidget>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <mpv/render.h>
 #include <mpv/render_gl.h>
@@ -99,6 +101,8 @@ private:
         update();
     }
 
+    // Its render context exists from the start; it draws whenever asked.
+    bool prepareVideo() override { return true; }
     void videoChanged() override { update(); }
 
     MpvEngine* engine_;
@@ -111,18 +115,46 @@ void* glProcAddress(void*, const char* name) {
     return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
 }
 
-// The OpenGL surface inside the GL view. Its render context follows the widget's GL context,
-// which Qt makes on first show and remakes when the widget moves to another window.
-class GlSurface final : public QOpenGLWidget {
+// A native window that mpv draws into directly: no framebuffer of its own and no compositing
+// into the top-level window, which would cost a copy of every frame. Its GL context, and so
+// the render context, exist from the start, before the window is ever shown, so a file that
+// opens before the window appears goes straight to this output; sound and picture then start
+// together.
+class GlWindow final : public QWindow {
 public:
-    GlSurface(MpvEngine& engine, QWidget* parent) : QOpenGLWidget(parent), engine_(&engine) {}
-    ~GlSurface() override {
-        release();
-        // ~QOpenGLWidget destroys the GL context, whose signal must not reach this object
-        // once only its QOpenGLWidget part is left.
-        if (QOpenGLContext* gl = context())
-            disconnect(gl, &QOpenGLContext::aboutToBeDestroyed, this, &GlSurface::release);
+    explicit GlWindow(QWidget* view) : view_(view) {
+        setSurfaceType(QSurface::OpenGLSurface);
+        // Keys and focus stay with the widgets around it.
+        setFlag(Qt::WindowDoesNotAcceptFocus);
     }
+
+    // Makes the GL context and mpv's render context on it; the window need not be shown.
+    // Only once, and only for a file with video, so sound alone never waits for OpenGL.
+    bool attach(MpvEngine& engine) {
+        if (context_) return true;
+        if (!gl_.isValid()) {
+            gl_.setFormat(requestedFormat());
+            offscreen_.setFormat(requestedFormat());
+            offscreen_.create();
+            if (!gl_.create()) return false;
+        }
+        if (!gl_.makeCurrent(&offscreen_)) return false;
+        mpv_opengl_init_params init{&glProcAddress, nullptr};
+        char api[] = MPV_RENDER_API_TYPE_OPENGL;
+        int advanced = 0; // rendering on the GUI thread, which also drives mpv
+        mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
+                                     {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &init},
+                                     {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
+                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
+        if (mpv_render_context_create(&context_, engine.handle(), params) < 0) context_ = nullptr;
+        gl_.doneCurrent();
+        if (!context_) return false;
+        engine_ = &engine;
+        mpv_render_context_set_update_callback(context_, &requestRepaint<GlWindow>, this);
+        return true;
+    }
+
+    ~GlWindow() override { release(); }
 
     void frameReady() {
         if (!context_) return;
@@ -132,92 +164,122 @@ public:
         // drawn, then keeps it as the current frame, and a window that was busy meanwhile (a
         // load waits on this thread) would otherwise keep the previous picture until some
         // other repaint.
-        update();
+        render();
     }
 
     // The engine is going: free the render context while the core still exists.
     void release() {
         if (!context_) return;
-        makeCurrent();
+        gl_.makeCurrent(&offscreen_);
         freeRenderContext(context_);
-        doneCurrent();
+        gl_.doneCurrent();
+        engine_ = nullptr;
     }
 
     void detach() {
         release();
-        engine_ = nullptr;
-        update();
+        render();
     }
 
 protected:
-    void initializeGL() override {
-        // A new GL context replaces the old one when the widget changes windows.
-        connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GlSurface::release,
-                Qt::UniqueConnection);
-        if (!engine_ || context_) return;
-        mpv_opengl_init_params gl{&glProcAddress, nullptr};
-        char api[] = MPV_RENDER_API_TYPE_OPENGL;
-        int advanced = 0; // rendering on the GUI thread, which also drives mpv
-        mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
-                                     {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
-                                     {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
-                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
-        if (mpv_render_context_create(&context_, engine_->handle(), params) < 0) {
-            context_ = nullptr;
-            return;
-        }
-        mpv_render_context_set_update_callback(context_, &requestRepaint<GlSurface>, this);
-        engine_->videoOutputReady();
-    }
+    void exposeEvent(QExposeEvent*) override { render(); }
 
-    void paintGL() override {
-        QOpenGLFunctions* gl = context()->functions();
-        gl->glClearColor(0, 0, 0, 1);
-        gl->glClear(GL_COLOR_BUFFER_BIT);
-        if (!context_ || !engine_ || !engine_->showsVideo()) return;
-        const qreal ratio = devicePixelRatioF();
-        mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
-                           static_cast<int>(width() * ratio), static_cast<int>(height() * ratio),
-                           0};
-        int flipY = 1; // Qt's framebuffer has its origin at the bottom left
-        mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-                                     {MPV_RENDER_PARAM_FLIP_Y, &flipY},
-                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
-        mpv_render_context_render(context_, params);
+    // Presses and double clicks are the view's; keys go to the window around it.
+    void mousePressEvent(QMouseEvent* event) override { forward(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { forward(event); }
+    void keyPressEvent(QKeyEvent* event) override {
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(),
+                       event->isAutoRepeat(), static_cast<ushort>(event->count()));
+        QCoreApplication::sendEvent(view_, &copy);
     }
 
 private:
-    MpvEngine* engine_;
+    void forward(QMouseEvent* event) {
+        QMouseEvent copy(event->type(), event->position(), event->scenePosition(),
+                         event->globalPosition(), event->button(), event->buttons(),
+                         event->modifiers(), event->pointingDevice());
+        // Without the original's time the device's last press reads as long ago, and the
+        // second press of a double click would not make one.
+        copy.setTimestamp(event->timestamp());
+        QCoreApplication::sendEvent(view_, &copy);
+    }
+
+    void render() {
+        if (!isExposed() || !gl_.makeCurrent(this)) return;
+        QOpenGLFunctions* gl = gl_.functions();
+        gl->glClearColor(0, 0, 0, 1);
+        gl->glClear(GL_COLOR_BUFFER_BIT);
+        if (context_ && engine_->showsVideo()) {
+            const qreal ratio = devicePixelRatio();
+            mpv_opengl_fbo fbo{static_cast<int>(gl_.defaultFramebufferObject()),
+                               static_cast<int>(width() * ratio),
+                               static_cast<int>(height() * ratio), 0};
+            int flipY = 1; // the window's framebuffer has its origin at the bottom left
+            mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+                                         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+                                         {MPV_RENDER_PARAM_INVALID, nullptr}};
+            mpv_render_context_render(context_, params);
+            gl_.swapBuffers(this);
+            engine_->videoShown();
+            return;
+        }
+        gl_.swapBuffers(this);
+    }
+
+    QWidget* view_;
+    MpvEngine* engine_ = nullptr;
+    QOpenGLContext gl_;
+    QOffscreenSurface offscreen_;
     mpv_render_context* context_ = nullptr;
 };
 
 class GlVideoView final : public VideoView, private VideoSink {
 public:
     GlVideoView(MpvEngine& engine, QWidget* parent)
-        : VideoView(parent), engine_(&engine), surface_(new GlSurface(engine, this)) {
+        : VideoView(parent), engine_(&engine), window_(new GlWindow(this)) {
+        container_ = QWidget::createWindowContainer(window_, this);
+        container_->setFocusPolicy(Qt::NoFocus);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(surface_);
+        layout->addWidget(container_);
         engine.setVideoSink(this);
+        // A file showing video before the view existed went to the null output.
+        if (engine.showsVideo() && window_->attach(engine)) engine.videoOutputReady();
     }
 
     ~GlVideoView() override {
         if (engine_) engine_->setVideoSink(nullptr);
-        surface_->release();
+        window_->release();
     }
 
     bool usesOpenGL() const override { return true; }
 
+    void keepAbove(QWidget* overlay) override {
+        // Only a native window stacks above another, and it starts above the ones made before
+        // it. What it leaves see-through shows the view's black then, not the picture.
+        container_->winId();
+        overlay->winId();
+        overlay->raise();
+    }
+
 private:
+    bool prepareVideo() override {
+        // Held back only for a window about to appear, never for one minimised.
+        if (!engine_ || !window_->attach(*engine_) || window_->isExposed()) return true;
+        return window()->isMinimized();
+    }
+
     void releaseVideo() override {
-        surface_->detach();
+        window_->detach();
         engine_ = nullptr;
     }
 
-    void videoChanged() override { surface_->update(); }
+    // Called from inside the engine's calls: drawn once they are done.
+    void videoChanged() override { requestRepaint<GlWindow>(window_); }
 
     MpvEngine* engine_;
-    GlSurface* surface_;
+    GlWindow* window_; // owned by its container
+    QWidget* container_;
 };
 
 bool openGLAvailable() {

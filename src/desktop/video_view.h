@@ -13,6 +13,9 @@ class VideoView : public QWidget {
 public:
     // True when frames are drawn with OpenGL, false for the software renderer.
     virtual bool usesOpenGL() const = 0;
+    // Keeps a widget laid over the picture (a sibling raised above the view) visible: a
+    // picture drawn by a native window of its own would otherwise cover it.
+    virtual void keepAbove(QWidget* overlay) { (void)overlay; }
 
 signals:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt (or-ed); x and y in

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <mpv/client.h>
 
@@ -25,6 +26,9 @@ constexpr uint64_t kDurationObserver = 1;
 constexpr uint64_t kPauseReply = 2;
 constexpr uint64_t kRateReply = 3;
 constexpr uint64_t kSeekReplies = 1ULL << 32; // plus the seek epoch
+constexpr uint64_t kPreloadedHook = 4;
+// The longest a file waits at its start for the view's window to appear.
+constexpr int kHoldLimitMs = 1000;
 // A seek written while another is under way waits for it, up to this long: mpv would start a
 // new one over again from the keyframe, and steps faster than its seeks would never arrive.
 constexpr qint64 kSeekPatienceMs = 1000;
@@ -113,7 +117,12 @@ mpv::Core createCore() {
 } // namespace
 
 MpvEngine::MpvEngine(const MpvOptions& options)
-    : mpv_(createCore()), receiver_(std::make_unique<QObject>()), options_(options) {
+    : mpv_(createCore()), receiver_(std::make_unique<QObject>()), options_(options),
+      holdLimit_(std::make_unique<QTimer>()) {
+    holdLimit_->setSingleShot(true);
+    holdLimit_->setInterval(kHoldLimitMs);
+    QObject::connect(holdLimit_.get(), &QTimer::timeout, receiver_.get(),
+                     [this] { releaseHold(); });
     const QByteArray ao = options.audioOutput.toUtf8();
     const QByteArray vo = options.videoOutput.toUtf8();
     const std::pair<const char*, const char*> settings[] = {
@@ -143,6 +152,8 @@ MpvEngine::MpvEngine(const MpvOptions& options)
     }
     if (const int rc = mpv_initialize(mpv_.get()); rc < 0) throw mpvFailure(rc, "mpv_initialize");
     mpv_observe_property(mpv_.get(), kDurationObserver, "duration", MPV_FORMAT_DOUBLE);
+    // Between opening a file and choosing its outputs: where the video output gets ready.
+    mpv_hook_add(mpv_.get(), kPreloadedHook, "on_preloaded", 0);
     mpv_set_wakeup_callback(mpv_.get(), &MpvEngine::onWakeup, this);
 }
 
@@ -217,6 +228,9 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         if (playedOut) notifyLater([](MediaListener& l) { l.playbackEnded(); });
         break;
     }
+    case MPV_EVENT_HOOK:
+        onPreloaded(static_cast<mpv_event_hook*>(event.data)->id);
+        break;
     case MPV_EVENT_COMMAND_REPLY:
         if (event.reply_userdata >= kSeekReplies) onSeekReply(event);
         break;
@@ -301,6 +315,38 @@ void MpvEngine::onFileLoaded() {
         noteDuration(seconds);
     readDetails();
     notifyLater([](MediaListener& l) { l.detailsKnown(); });
+}
+
+void MpvEngine::onPreloaded(uint64_t hook) {
+    // mpv waits until the hook is continued.
+    const auto resume = qScopeGuard([this, hook] { mpv_hook_continue(mpv_.get(), hook); });
+    if (!sink_) return;
+    mpv::Node tracks;
+    nodeProperty(mpv_.get(), "track-list", tracks);
+    if (tracks->format != MPV_FORMAT_NODE_ARRAY) return;
+    for (int i = 0; i < tracks->u.list->num; ++i) {
+        if (textMember(tracks->u.list->values[i], "type") == QLatin1String("video")) {
+            if (!sink_->prepareVideo() && !paused_) {
+                // Taken before the hook is continued, so before the first sound.
+                held_ = true;
+                int flag = 1;
+                mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
+                holdLimit_->start();
+            }
+            return;
+        }
+    }
+}
+
+void MpvEngine::videoShown() {
+    releaseHold();
+}
+
+void MpvEngine::releaseHold() {
+    holdLimit_->stop();
+    if (!std::exchange(held_, false)) return;
+    int flag = paused_ ? 1 : 0;
+    mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvEngine::readDetails() {
@@ -390,6 +436,9 @@ void MpvEngine::setVideo(bool present) {
 
 void MpvEngine::setPaused(bool paused) {
     // mpv takes requests in the order they are made, so whatever is asked for next sees it.
+    // The user's word ends a hold.
+    held_ = false;
+    holdLimit_->stop();
     int flag = paused ? 1 : 0;
     mpv_set_property_async(mpv_.get(), kPauseReply, "pause", MPV_FORMAT_FLAG, &flag);
     if (paused_ == paused) return;

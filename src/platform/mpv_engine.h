@@ -13,6 +13,7 @@
 #include <optional>
 
 class QObject;
+class QTimer;
 
 namespace xj {
 
@@ -31,6 +32,12 @@ struct MpvOptions {
 // Renders the engine's video; the engine releases it before the mpv core goes away.
 class VideoSink {
 public:
+    // A file with video is opening: make the render context now if it is not there yet, so
+    // the video goes to the view from its first frame. Answers whether the picture can be
+    // seen now; if not (its window is still to appear), the engine holds the file at its start
+    // until videoShown() or a short while. Called while mpv waits, on the engine's thread;
+    // the sink must not call back into the engine.
+    virtual bool prepareVideo() = 0;
     virtual void releaseVideo() = 0;
     // The open file's video came or went (see MpvEngine::showsVideo): draw again.
     virtual void videoChanged() = 0;
@@ -74,9 +81,11 @@ public:
     mpv_handle* handle() const { return mpv_.get(); }
     // At most one sink; it unregisters itself (nullptr) when it goes first.
     void setVideoSink(VideoSink* sink) { sink_ = sink; }
-    // The sink's render context exists now: a file that opened before it went to the null
-    // output, so its video is opened again to reach the view.
+    // The sink's render context exists now: a file that opened before the sink did went to
+    // the null output, so its video is opened again to reach the view.
     void videoOutputReady();
+    // The sink has drawn a frame where it can be seen: a file held for it starts playing.
+    void videoShown();
     // The open file is a still picture, whose position is the time it has been shown.
     bool showingPicture() const { return state_ == State::Loaded && picture_; }
     // The loaded file has a video track (a film, a picture, cover art). While it has none,
@@ -92,6 +101,8 @@ private:
     void pumpUntil(const std::function<bool()>& done, int timeoutMs);
     void load();
     void onFileLoaded();
+    void onPreloaded(uint64_t hook);
+    void releaseHold();
     void noteDuration(double seconds);
     void notifyLater(std::function<void(MediaListener&)> notify);
     PlaybackState currentState() const;
@@ -147,6 +158,11 @@ private:
     bool picture_ = false;
     double pictureBase_ = 0;
     QElapsedTimer pictureClock_; // valid while a picture is shown unpaused
+
+    // Held paused at its start while the view's window is still to appear, so that sound and
+    // picture start together; the user's own pause is paused_.
+    bool held_ = false;
+    std::unique_ptr<QTimer> holdLimit_;
 
     bool showDisplay_ = false;
     bool switch1018_ = false;

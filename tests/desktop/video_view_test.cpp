@@ -4,16 +4,19 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace xj {
 namespace {
@@ -67,6 +70,29 @@ MpvOptions quietOptions(const QString& videoOutput) {
     options.loadTimeoutMs = 10000;
     return options;
 }
+
+// The native window inside a view that its picture is drawn into, if there is one.
+QWindow* pictureWindow() {
+    for (QWindow* window : QGuiApplication::allWindows())
+        if (window->parent() && window->surfaceType() == QSurface::OpenGLSurface &&
+            window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// Holds a view as the player window does, and notes the keys and double clicks that reach it.
+class Holder : public QWidget {
+public:
+    std::vector<int> keys;
+    int doubleClicks = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { keys.push_back(event->key()); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) ++doubleClicks;
+        return false;
+    }
+};
 
 class VideoViewTest : public ::testing::Test {
 protected:
@@ -154,6 +180,67 @@ TEST_F(VideoViewTest, AFileOpenedBeforeTheViewReachesItOnceTheViewExists) {
     EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
 }
 
+// The program opens a file named on its command line before its window is first shown: the
+// video must go to the view from the start, not to the null output and then again to the view
+// (which would start the sound before the picture).
+TEST_F(VideoViewTest, AFileOpenedBeforeTheViewIsShownGoesStraightToIt) {
+    MpvEngine engine(quietOptions("libmpv,null"));
+    std::unique_ptr<VideoView> view(createVideoView(engine));
+    view->resize(160, 120);
+    const QString red = test::makeSolidVideo(dir_.path(), "red.mkv", "red", 10.0);
+    engine.setFileName(red);
+    // Once the file has played a moment its video output is settled.
+    ASSERT_TRUE(waitUntil([&] { return engine.position() > 0.3; }));
+    const mpv::String output(mpv_get_property_string(engine.handle(), "current-vo"));
+    ASSERT_TRUE(output);
+    EXPECT_STREQ(output.get(), "libmpv");
+
+    view->show();
+    EXPECT_TRUE(waitUntil([&] { return redPixels(*view) > 1000; }));
+}
+
+// The player window lays the speed and the media's details over the picture: they must be
+// seen over a playing video.
+TEST_F(VideoViewTest, AWidgetKeptAboveThePictureIsSeenOverIt) {
+    MpvEngine engine(quietOptions("libmpv,null"));
+    QWidget holder;
+    holder.resize(160, 120);
+    VideoView* view = createVideoView(engine, &holder);
+    view->setGeometry(0, 0, 160, 120);
+    auto* badge = new QWidget(&holder);
+    badge->setGeometry(40, 30, 80, 60);
+    QPalette blue = badge->palette();
+    blue.setColor(QPalette::Window, Qt::blue);
+    badge->setPalette(blue);
+    badge->setAutoFillBackground(true);
+    view->keepAbove(badge);
+    holder.show();
+
+    engine.setFileName(test::makeSolidVideo(dir_.path(), "red.mkv", "red", 10.0));
+    ASSERT_TRUE(waitUntil([&] { return redPixels(holder) > 5000; }));
+    EXPECT_TRUE(waitUntil([&] { return bluePixels(holder) > 4000; })) << bluePixels(holder);
+}
+
+// Sound and picture start together: a video opened while the view's window is still to appear
+// waits at its start for it (a moment at most), though it reads as playing, then plays on.
+TEST_F(VideoViewTest, AVideoWaitsAtItsStartForTheViewToAppear) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no OpenGL offscreen";
+    MpvEngine engine(quietOptions("libmpv,null"));
+    std::unique_ptr<VideoView> view(createVideoView(engine));
+    view->resize(160, 120);
+    engine.setFileName(test::makeVideo(dir_.path(), "clip.avi", 5.0));
+    EXPECT_EQ(engine.state(), PlaybackState::Playing);
+    int held = 0;
+    ASSERT_GE(mpv_get_property(engine.handle(), "pause", MPV_FORMAT_FLAG, &held), 0);
+    EXPECT_EQ(held, 1);
+
+    view->show();
+    EXPECT_TRUE(waitUntil([&] { return litPixels(*view) > 1000; }));
+    EXPECT_TRUE(waitUntil([&] { return engine.position() > 0.3; }));
+    ASSERT_GE(mpv_get_property(engine.handle(), "pause", MPV_FORMAT_FLAG, &held), 0);
+    EXPECT_EQ(held, 0);
+}
+
 TEST_F(VideoViewTest, EitherTheViewOrTheEngineMayGoFirst) {
     auto engine = std::make_unique<MpvEngine>(quietOptions("libmpv,null"));
     auto view = shownView(*engine);
@@ -171,6 +258,36 @@ TEST_F(VideoViewTest, EitherTheViewOrTheEngineMayGoFirst) {
     view.reset();
     const double before = engine->position();
     EXPECT_TRUE(waitUntil([&] { return engine->position() > before + 0.2; }));
+}
+
+// Under a display the picture has a window of its own inside the view: a click, a double click
+// or a key on it must still reach the view and the window around it.
+TEST_F(VideoViewTest, ClicksAndKeysOnThePictureReachTheWindowAroundIt) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no OpenGL offscreen";
+    MpvEngine engine(quietOptions("null"));
+    Holder holder;
+    holder.resize(160, 120);
+    VideoView* view = createVideoView(engine, &holder);
+    view->setGeometry(0, 0, 160, 120);
+    view->installEventFilter(&holder);
+    holder.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
+    QWindow* picture = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (picture = pictureWindow()) != nullptr; }));
+    QSignalSpy presses(view, &VideoView::mousePressed);
+
+    QTest::mousePress(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+    ASSERT_EQ(presses.count(), 1);
+    const QList<QVariant> right{2, 1, 150, 300};
+    EXPECT_EQ(presses.at(0), right);
+    QTest::mouseRelease(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+
+    QTest::mouseDClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(holder.doubleClicks, 1);
+
+    QTest::keyClick(picture, Qt::Key_Space);
+    QTest::keyClick(picture, Qt::Key_F);
+    EXPECT_EQ(holder.keys, (std::vector<int>{Qt::Key_Space, Qt::Key_F}));
 }
 
 TEST_F(VideoViewTest, MousePressesArriveAsButtonShiftAndTwips) {
