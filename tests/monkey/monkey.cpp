@@ -115,7 +115,7 @@ void Monkey::restart() {
     fake_.platform.commandLine =
         chance(0.3) ? quote + somePath() + quote : (chance(0.1) ? quote + quote : QString());
     fake_.mixer.openError = chance(0.05) ? 1 : 0;
-    keptInFile_ = -1;
+    keptInFile_ = 0;
     const QByteArray file = fake_.readFile("xjge.txt");
     const bool existed = fake_.exists("xjge.txt");
     ++starts_;
@@ -157,7 +157,7 @@ void Monkey::answer(const ShownMessage& box) {
     if (box.text.contains(kept)) {
         const QString another = QString::fromUtf8("另有 ");
         const qsizetype at = box.text.indexOf(another) + another.size();
-        keptInFile_ = box.text.mid(at, box.text.indexOf(' ', at) - at).toInt();
+        keptInFile_ += box.text.mid(at, box.text.indexOf(' ', at) - at).toInt();
     }
     // A modal box keeps the timers ticking while it waits.
     if (!inTime_ && time_ && chance(0.1)) {

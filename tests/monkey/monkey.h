@@ -94,8 +94,9 @@ private:
     Promise promise_ = Promise::None;
     bool saveAnswered_ = false;
     bool saveRefused_ = false;
-    // Lines of the file this run could not take into the list, as last reported; -1 for none.
-    int keptInFile_ = -1;
+    // Lines read from the file that the list had no room for, as reported in this run: a save
+    // writes them after the entries.
+    int keptInFile_ = 0;
     // For the summary.
     int starts_ = 0, savesChecked_ = 0, promisesChecked_ = 0, longestList_ = 0;
 };

@@ -121,8 +121,7 @@ void Monkey::checkSaved(const Before& before) {
     if (!lines.isEmpty()) lines.removeLast(); // after the last line end
     const QStringList list = entries(form_->List1);
     const int extra = static_cast<int>(lines.size() - list.size());
-    if (lines.mid(0, list.size()) == list && (extra == 0 || (extra > 0 && extra <= keptInFile_)))
-        return;
+    if (lines.mid(0, list.size()) == list && extra == keptInFile_) return;
     fault(QStringLiteral("after a save the file holds %1 lines for %2 entries (%3 kept back); "
                          "first difference at line %4")
               .arg(lines.size())

@@ -103,12 +103,12 @@ void Monkey::panelControl() {
         return;
     }
     if (on->onClick) {
-        if (c == &form_->Command13) promise_ = Promise::Play;
-        if (c == &form_->Command12) promise_ = Promise::Pause;
-        if (c == &form_->Command14) promise_ = Promise::Stop;
-        if (c == &form_->Command25) promise_ = Promise::Next;
         // A click comes with the button's release; now and then a release alone.
         const bool click = !on->onMouseUp || chance(0.9);
+        if (click && c == &form_->Command13) promise_ = Promise::Play;
+        if (click && c == &form_->Command12) promise_ = Promise::Pause;
+        if (click && c == &form_->Command14) promise_ = Promise::Stop;
+        if (click && c == &form_->Command25) promise_ = Promise::Next;
         forward(name + (click ? " click" : " release"), [on, click] {
             if (click) on->onClick();
             if (on->onMouseUp) on->onMouseUp(1, 0, 100, 100);
