@@ -61,6 +61,7 @@ private:
     void playerEvent();
     void browserEvent();
     void worldEvent();
+    void libraryEvent();
     void panelWindow();
     void forward(const QString& what, const std::function<void()>& handler);
     void answer(const ShownMessage& box);
@@ -94,6 +95,7 @@ private:
     Promise promise_ = Promise::None;
     bool saveAnswered_ = false;
     bool saveRefused_ = false;
+    bool fileReplaced_ = false; // by the world, not by the program
     // Lines read from the file that the list had no room for, as reported in this run: a save
     // writes them after the entries.
     int keptInFile_ = 0;

@@ -64,6 +64,23 @@ void Monkey::check(const Before& before) {
         return fault(QStringLiteral("next left listbian at %1 with %2 entries")
                          .arg(form_->listbian)
                          .arg(count));
+    // The modes' marks stay in step with the modes.
+    const bool single = isTrue(form_->mosi);
+    if (form_->Label6.Caption != QString::fromUtf8(single ? "单" : "全") ||
+        form_->Label6.BackColor != (single ? colors::DarkTeal : colors::Blue))
+        return fault(QStringLiteral("the loop mode label reads %1 for single-entry loop %2")
+                         .arg(form_->Label6.Caption, yesNo(single)));
+    if (form_->MNUSUIJI.Checked != isTrue(form_->XUNHUAN) ||
+        form_->MNUSUIJI2.Checked != isTrue(form_->XUNHUAN))
+        return fault(QStringLiteral("the random ticks are out of step with the random mode"));
+    // At most one slideshow, and the time display's pace is one of the three.
+    if (form_->MNUHUANDENG.Checked && form_->MNUFANGHUANDENGMAN.Checked)
+        return fault(QStringLiteral("both slideshows are ticked"));
+    const int pace = form_->Timer2.Interval();
+    if (!form_->Timer2.Enabled() || (pace != 1000 && pace != 3500 && pace != 19000))
+        return fault(QStringLiteral("the slideshow timer runs %1 every %2 ms")
+                         .arg(yesNo(form_->Timer2.Enabled()))
+                         .arg(pace));
     // The folder browser holds the panel disabled exactly while it is open.
     if (form_->Enabled != (form_->form4IfLoaded() == nullptr))
         return fault(QStringLiteral("the panel is %1 with the folder browser %2")
@@ -112,6 +129,7 @@ void Monkey::checkSaved(const Before& before) {
     const bool changed = stamp(path) != before.file;
     // A missing file is created empty by the load; that is no save.
     const bool created = !before.fileExisted && fake_.readFile("xjge.txt").isEmpty();
+    if (fileReplaced_) return;
     if (saveRefused_ || !(saveAnswered_ || (changed && !created))) return;
     ++savesChecked_;
     const QByteArray bytes = fake_.readFile("xjge.txt");

@@ -3,6 +3,10 @@
 #include "player/form1.h"
 #include "playlist/form4.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace xj::test {
 
 namespace {
@@ -25,6 +29,7 @@ void Monkey::step() {
     promise_ = Promise::None;
     saveAnswered_ = false;
     saveRefused_ = false;
+    fileReplaced_ = false;
     const Before before = snapshot();
     const bool browsing = form_->form4IfLoaded() != nullptr;
     const int roll = below(1000);
@@ -330,6 +335,7 @@ void Monkey::browserEvent() {
 }
 
 void Monkey::worldEvent() {
+    if (chance(0.05)) return libraryEvent();
     switch (below(7)) {
     case 0:
     case 1: {
@@ -358,6 +364,30 @@ void Monkey::worldEvent() {
         return;
     default:
         fake_.progress.cancelAfter = chance(0.5) ? -1 : 1 + below(5);
+        return;
+    }
+}
+
+} // namespace xj::test
+
+namespace xj::test {
+
+void Monkey::libraryEvent() {
+    // The library file goes, or something that is no file takes its place, or that goes again.
+    const QString path = fake_.file("xjge.txt");
+    fileReplaced_ = true;
+    QDir dir;
+    switch (below(3)) {
+    case 0:
+        if (dir.rmdir(path) || QFile::remove(path))
+            recent_.push_back(QString::number(number_) + ": the library file is gone");
+        return;
+    case 1:
+        if (!QFileInfo(path).isDir() && QFile::remove(path) && dir.mkdir(path))
+            recent_.push_back(QString::number(number_) + ": a folder stands for the library file");
+        return;
+    default:
+        if (dir.rmdir(path)) recent_.push_back(QString::number(number_) + ": that folder is gone");
         return;
     }
 }
