@@ -169,6 +169,13 @@ while [ "$SECONDS" -lt "$seconds" ]; do
         if [ $((RANDOM % 2)) -eq 0 ]; then click_in "$player"; else keys_to "$player" "${PLAYER_KEYS[RANDOM % ${#PLAYER_KEYS[@]}]}"; fi
       fi
       ;;
+    10)
+      # Now and then the user closes the panel: the save question comes, then the program ends.
+      if [ $((RANDOM % 8)) -eq 0 ]; then
+        note "close the panel"
+        close_window "$PANEL" 2>/dev/null || true
+      fi
+      ;;
     *) sleep 0.$((RANDOM % 10)) ;;
   esac
   events=$((events + 1))
