@@ -121,10 +121,10 @@ void Monkey::restart() {
     ++starts_;
     form_ = std::make_unique<Form2>(fake_.platform);
     time_ = std::make_unique<VirtualTime>([this] { return form_->timers(); }, &fake_.engine);
-    // No time passes under the start's boxes, so what the start read is what the list holds.
-    inTime_ = true;
+    // Nothing happens under the start's boxes, so what the start read is what the list holds.
+    inTime_ = inBox_ = true;
     forward("start " + fake_.platform.commandLine, [this] { form_->start(); });
-    inTime_ = false;
+    inTime_ = inBox_ = false;
     checkLoaded(file, existed);
 }
 
@@ -161,6 +161,12 @@ void Monkey::answer(const ShownMessage& box) {
         const QString another = QString::fromUtf8("另有 ");
         const qsizetype at = box.text.indexOf(another) + another.size();
         keptInFile_ += box.text.mid(at, box.text.indexOf(' ', at) - at).toInt();
+    }
+    // A modal box keeps the bus answering: a desktop tool's request runs under it.
+    if (!inBox_ && form_ && chance(0.05)) {
+        inBox_ = true;
+        busRequest();
+        inBox_ = false;
     }
     // A modal box keeps the timers ticking while it waits.
     if (!inTime_ && time_ && chance(0.1)) {

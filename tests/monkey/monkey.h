@@ -63,6 +63,9 @@ private:
     void worldEvent();
     void libraryEvent();
     void panelWindow();
+    // What desktop tools ask over the bus: it reaches the panel even while it is disabled or a
+    // message box waits.
+    void busRequest();
     void forward(const QString& what, const std::function<void()>& handler);
     void answer(const ShownMessage& box);
 
@@ -91,6 +94,7 @@ private:
     std::deque<QString> recent_;
     QString faults_;
     bool inTime_ = false;
+    bool inBox_ = false;
     // This event: the promise to check, a save answered Yes, a save refused.
     Promise promise_ = Promise::None;
     bool saveAnswered_ = false;

@@ -39,8 +39,10 @@ void Monkey::step() {
         passTime();
     } else if (roll < 260) {
         playerEvent();
-    } else if (roll < 300) {
+    } else if (roll < 290) {
         worldEvent();
+    } else if (roll < 300) {
+        busRequest();
     } else if (browsing && roll < 700) {
         browserEvent();
     } else if (!form_->Enabled || form_->windowState() == WindowState::Minimized) {
@@ -388,6 +390,67 @@ void Monkey::libraryEvent() {
         return;
     default:
         if (dir.rmdir(path)) recent_.push_back(QString::number(number_) + ": that folder is gone");
+        return;
+    }
+}
+
+} // namespace xj::test
+
+namespace xj::test {
+
+void Monkey::busRequest() {
+    const bool top = !inBox_;
+    Form1* p = form_->form1IfLoaded();
+    switch (below(12)) {
+    case 0:
+        forward("bus: play", [this] { form_->MNUBOFANG.Click(); });
+        return;
+    case 1:
+        forward("bus: pause", [this] { form_->MNUZAN.Click(); });
+        return;
+    case 2:
+        if (top) promise_ = Promise::Stop;
+        forward("bus: stop", [this] { form_->Command14_Click(); });
+        return;
+    case 3:
+        forward("bus: next", [this] { form_->MNUXIA.Click(); });
+        return;
+    case 4:
+        forward("bus: previous", [this] { form_->MNUSHANG.Click(); });
+        return;
+    case 5: {
+        const QString path = somePath();
+        forward("bus: open " + path, [this, path] { form_->handedOverFile.take(path); });
+        return;
+    }
+    case 6: {
+        if (!p) return;
+        const double to = below(40000) / 1000.0;
+        forward(QStringLiteral("bus: seek to %1").arg(to), [p, to] { p->seekTo(to); });
+        return;
+    }
+    case 7:
+        forward("bus: loop mode", [this] { form_->Label6_Click(); });
+        return;
+    case 8:
+        forward("bus: shuffle", [this] { form_->MNUSUIJI.Click(); });
+        return;
+    case 9: {
+        const double volume = below(101) / 100.0;
+        forward(QStringLiteral("bus: volume %1").arg(volume),
+                [this, volume] { form_->speakerVolume.setFraction(volume); });
+        return;
+    }
+    case 10:
+        if (chance(0.2)) forward("bus: quit", [this] { form_->Form_Unload(); });
+        return;
+    default:
+        forward("bus: play or pause", [this, p] {
+            if (p && p->MediaPlayer1.State() == PlaybackState::Playing)
+                form_->MNUZAN.Click();
+            else
+                form_->MNUBOFANG.Click();
+        });
         return;
     }
 }
