@@ -129,9 +129,7 @@ void Monkey::restart() {
 }
 
 void Monkey::forward(const QString& what, const std::function<void()>& handler) {
-    recent_.push_back(QString::number(number_) + ": " + what);
-    while (recent_.size() > kHistory)
-        recent_.pop_front();
+    note(QString::number(number_) + ": " + what);
     // As the front-end runs every handler: a failure ends it silently, nothing else may leave it.
     try {
         runHandler(handler);
@@ -142,12 +140,17 @@ void Monkey::forward(const QString& what, const std::function<void()>& handler) 
     }
 }
 
+void Monkey::note(const QString& what) {
+    recent_.push_back(what);
+    while (recent_.size() > kHistory)
+        recent_.pop_front();
+}
+
 void Monkey::answer(const ShownMessage& box) {
     const bool question = box.buttons == MsgButtons::YesNo;
     const bool yes = question && chance(0.6);
-    recent_.push_back(
-        QStringLiteral("   box \"%1\" %2")
-            .arg(box.text.left(60), QString::fromLatin1(question ? (yes ? "Yes" : "No") : "OK")));
+    note(QStringLiteral("   box \"%1\" %2")
+             .arg(box.text.left(60), QString::fromLatin1(question ? (yes ? "Yes" : "No") : "OK")));
     if (question) fake_.messages.answers = {yes ? MsgResult::Yes : MsgResult::No};
     const bool saveQuestion =
         box.text.startsWith(QString::fromUtf8("你确定要把当前目录中所有的歌名")) ||
@@ -172,7 +175,7 @@ void Monkey::answer(const ShownMessage& box) {
     if (!inTime_ && time_ && chance(0.1)) {
         inTime_ = true;
         const int ms = 100 + below(5000);
-        recent_.push_back(QStringLiteral("   time passes under the box: %1 ms").arg(ms));
+        note(QStringLiteral("   time passes under the box: %1 ms").arg(ms));
         time_->advance(ms);
         inTime_ = false;
     }

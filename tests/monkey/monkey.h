@@ -68,6 +68,8 @@ private:
     void busRequest();
     void forward(const QString& what, const std::function<void()>& handler);
     void answer(const ShownMessage& box);
+    // Keeps the last events for the report.
+    void note(const QString& what);
 
     // Checks.
     Before snapshot() const;

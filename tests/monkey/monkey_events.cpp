@@ -68,7 +68,7 @@ void Monkey::step() {
 void Monkey::passTime() {
     static const int steps[] = {60, 300, 1000, 2000, 2100, 4000, 9000, 30000};
     const int ms = steps[below(static_cast<int>(std::size(steps)))];
-    recent_.push_back(QString::number(number_) + QStringLiteral(": %1 ms pass").arg(ms));
+    note(QString::number(number_) + QStringLiteral(": %1 ms pass").arg(ms));
     inTime_ = true;
     time_->advance(ms);
     inTime_ = false;
@@ -342,18 +342,18 @@ void Monkey::worldEvent() {
     case 0:
     case 1: {
         const QString path = addMediaFile(folders_[below(5)]);
-        recent_.push_back(QString::number(number_) + ": file appears " + path);
+        note(QString::number(number_) + ": file appears " + path);
         return;
     }
     case 2:
         removeFile();
-        recent_.push_back(QString::number(number_) + ": a file disappears");
+        note(QString::number(number_) + ": a file disappears");
         return;
     case 3: {
         // Content the engine does not know: it refuses the file as libmpv would.
         const QString path = files_[below(static_cast<int>(files_.size()))];
         fake_.engine.addUnplayable(path);
-        recent_.push_back(QString::number(number_) + ": not media any more " + path);
+        note(QString::number(number_) + ": not media any more " + path);
         return;
     }
     case 4:
@@ -382,14 +382,14 @@ void Monkey::libraryEvent() {
     switch (below(3)) {
     case 0:
         if (dir.rmdir(path) || QFile::remove(path))
-            recent_.push_back(QString::number(number_) + ": the library file is gone");
+            note(QString::number(number_) + ": the library file is gone");
         return;
     case 1:
         if (!QFileInfo(path).isDir() && QFile::remove(path) && dir.mkdir(path))
-            recent_.push_back(QString::number(number_) + ": a folder stands for the library file");
+            note(QString::number(number_) + ": a folder stands for the library file");
         return;
     default:
-        if (dir.rmdir(path)) recent_.push_back(QString::number(number_) + ": that folder is gone");
+        if (dir.rmdir(path)) note(QString::number(number_) + ": that folder is gone");
         return;
     }
 }
