@@ -110,6 +110,15 @@ void Monkey::checkButtons(const Before& before) {
         break;
     case Promise::PlayEntry:
         if (refused) return;
+        // The entry played is the one highlighted, and the status timer watches it.
+        if (form_->listbian != form_->List1.ListIndex() || !form_->Timer1.Enabled() ||
+            form_->Label4.Caption != QString::number(form_->listbian + 1))
+            return fault(QStringLiteral("played entry %1 (shown as %2) with entry %3 highlighted, "
+                                        "status timer %4")
+                             .arg(form_->listbian)
+                             .arg(form_->Label4.Caption)
+                             .arg(form_->List1.ListIndex())
+                             .arg(yesNo(form_->Timer1.Enabled())));
         want = {true, true, true};
         break;
     default:
