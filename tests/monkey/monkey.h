@@ -102,6 +102,9 @@ private:
     bool saveAnswered_ = false;
     bool saveRefused_ = false;
     bool fileReplaced_ = false; // by the world, not by the program
+    // Closed under a box: the handler under it goes on after the end, and nothing it does then
+    // is kept.
+    bool quitUnderBox_ = false;
     // Lines read from the file that the list had no room for, as reported in this run: a save
     // writes them after the entries.
     int keptInFile_ = 0;

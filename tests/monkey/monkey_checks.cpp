@@ -138,7 +138,7 @@ void Monkey::checkSaved(const Before& before) {
     const bool changed = stamp(path) != before.file;
     // A missing file is created empty by the load; that is no save.
     const bool created = !before.fileExisted && fake_.readFile("xjge.txt").isEmpty();
-    if (fileReplaced_) return;
+    if (fileReplaced_ || quitUnderBox_) return;
     if (saveRefused_ || !(saveAnswered_ || (changed && !created))) return;
     ++savesChecked_;
     const QByteArray bytes = fake_.readFile("xjge.txt");

@@ -30,6 +30,7 @@ void Monkey::step() {
     saveAnswered_ = false;
     saveRefused_ = false;
     fileReplaced_ = false;
+    quitUnderBox_ = false;
     const Before before = snapshot();
     const bool browsing = form_->form4IfLoaded() != nullptr;
     const int roll = below(1000);
@@ -442,7 +443,9 @@ void Monkey::busRequest() {
         return;
     }
     case 10:
-        if (chance(0.2)) forward("bus: quit", [this] { form_->Form_Unload(); });
+        if (!chance(0.2)) return;
+        quitUnderBox_ = quitUnderBox_ || !top;
+        forward("bus: quit", [this] { form_->Form_Unload(); });
         return;
     default:
         forward("bus: play or pause", [this, p] {
