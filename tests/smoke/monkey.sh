@@ -167,7 +167,8 @@ launch
 exits=0
 events=0
 next_check=0
-while [ "$SECONDS" -lt "$seconds" ]; do
+end=$((SECONDS + seconds))
+while [ "$SECONDS" -lt "$end" ]; do
   still_running
   tend_dialogs
   still_running
