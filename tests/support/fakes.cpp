@@ -36,10 +36,16 @@ void FakeEngine::load() {
     pos = 0;
     length = -1;
     paused = false;
-    if (unplayable.count(file)) throw Failure(kUnknownFormat, "not media");
+    if (unplayable.count(file)) {
+        ++refusals;
+        throw Failure(kUnknownFormat, "not media");
+    }
     const bool picture = pictures.count(file) > 0;
     auto it = media.find(file);
-    if (!picture && it == media.end()) throw Failure(kLoadingFailed, "no such media");
+    if (!picture && it == media.end()) {
+        ++refusals;
+        throw Failure(kLoadingFailed, "no such media");
+    }
     loaded = true;
     length = picture ? 0 : it->second;
     // Heard from the event loop, never inside the call.
@@ -68,13 +74,19 @@ double FakeEngine::position() {
 
 void FakeEngine::setPosition(double seconds) {
     calls << QStringLiteral("position %1").arg(seconds);
-    if (!(seconds >= 0)) throw Failure(err::InvalidValue);
+    if (!(seconds >= 0)) {
+        ++refusals;
+        throw Failure(err::InvalidValue);
+    }
     if (loaded) pos = seconds;
     if (loaded && listener) listener->seeked(seconds);
 }
 
 void FakeEngine::setRate(double r) {
-    if (!(r >= kSlowestRate && r <= kFastestRate)) throw Failure(err::InvalidValue);
+    if (!(r >= kSlowestRate && r <= kFastestRate)) {
+        ++refusals;
+        throw Failure(err::InvalidValue);
+    }
     speed = r;
 }
 
@@ -136,6 +148,20 @@ void FakeEngine::advance(int ms) {
         pos = 0;
         if (listener) listener->playbackEnded();
     }
+}
+
+void FakeEngine::reset() {
+    file.clear();
+    pos = 0;
+    speed = 1.0;
+    length = -1;
+    loaded = false;
+    paused = false;
+    display = false;
+    switch1018 = false;
+    durationPending = false;
+    heardState = PlaybackState::Empty;
+    listener = nullptr;
 }
 
 PlaybackState FakeEngine::state() {

@@ -68,6 +68,10 @@ public:
     MediaDetails details() override;
     std::map<QString, MediaDetails> mediaDetails;
 
+    int refusals = 0; // calls that failed, as the real engine's fail
+    // As a new process finds it: nothing open, normal speed. The media known stay known.
+    void reset();
+
 private:
     void load();
 
