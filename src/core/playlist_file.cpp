@@ -40,6 +40,8 @@ void PlaylistFile::notice(const QString& text) {
 }
 
 void PlaylistFile::fill(const Contents& contents) {
+    // What a read keeps back belongs to the file as it was read last.
+    leftOver_.clear();
     switch (contents.kind) {
     case textfile::Kind::Missing: {
         QStringList welcome;
@@ -70,7 +72,8 @@ void PlaylistFile::fill(const Contents& contents) {
     const int added = f_.listEditing.append(entries, true);
     for (int i = 0; i < added; ++i)
         if (entries[i].toUtf8() != lines[i]) kept_[entries[i]] << lines[i];
-    leftOver_ += lines.mid(added);
+    // Another read of the same file gives the same tail, which must not be written twice.
+    leftOver_ = lines.mid(added);
 }
 
 void PlaylistFile::store() {

@@ -43,6 +43,8 @@ public:
     // Writes every entry, one a line, then the lines read that did not fit in the list. False
     // (and said) when the file could not be written or must not be.
     bool save();
+    // The list was emptied: the lines it had no room for go with it.
+    void forgetLeftOver() { leftOver_.clear(); }
 
 private:
     void notice(const QString& text);
@@ -50,7 +52,7 @@ private:
     Form2& f_;
     // Lines read whose text is not their UTF-8 form, by the text they showed as.
     QHash<QString, QList<QByteArray>> kept_;
-    // Lines read that the list had no room for, in the file's order.
+    // The last read's lines that the list had no room for, in the file's order.
     QList<QByteArray> leftOver_;
 };
 

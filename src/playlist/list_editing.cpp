@@ -52,6 +52,7 @@ void ListEditing::clear() {
         QString::fromUtf8("提示"), MsgButtons::YesNo, MsgIcon::Information);
     if (answer == MsgResult::No) return;
     f_.List1.Clear();
+    f_.playlistFile.forgetLeftOver();
     f_.wenjianming = true;
 }
 

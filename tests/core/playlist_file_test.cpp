@@ -180,6 +180,34 @@ TEST_F(PlaylistFileTest, LinesPastTheListLimitAreKeptInTheFile) {
     EXPECT_EQ(lines.mid(ListBox::MaxCount - 1), original.mid(ListBox::MaxCount));
 }
 
+// The file holds what the list would hold without its limit: reading it again does not add its
+// tail a second time, and emptying the list empties the file.
+TEST_F(PlaylistFileTest, ReadingAgainKeepsTheTailOnceAndClearingDropsIt) {
+    const int total = 40000;
+    QList<QByteArray> original;
+    QByteArray bytes;
+    for (int i = 0; i < total; ++i) {
+        original << QStringLiteral("/m/%1.mp3").arg(i, 5, 10, QLatin1Char('0')).toUtf8();
+        bytes += original.last() + "\r\n";
+    }
+    fake.writeFile("xjge.txt", bytes);
+    Form2& f = start();
+    for (int round = 0; round < 3; ++round) {
+        fake.messages.answers = {MsgResult::Yes};
+        f.listEditing.clear();
+        f.Command15_Click();
+        EXPECT_EQ(f.List1.ListCount(), ListBox::MaxCount);
+        store(f);
+        const QList<QByteArray> lines = savedLines();
+        ASSERT_EQ(lines.size(), total) << "round " << round;
+        ASSERT_TRUE(lines == original) << "round " << round;
+    }
+    fake.messages.answers = {MsgResult::Yes};
+    f.listEditing.clear();
+    store(f);
+    EXPECT_TRUE(savedLines().isEmpty());
+}
+
 TEST_F(PlaylistFileTest, AReadOnlyFileIsNotWrittenAndASaveKeepsTheMode) {
     fake.writeFile("xjge.txt", "/m/a.mp3\r\n");
     ASSERT_EQ(::chmod(QFile::encodeName(fake.file("xjge.txt")).constData(), 0444), 0);

@@ -163,8 +163,11 @@ void Monkey::answer(const ShownMessage& box) {
     if (box.text.contains(kept)) {
         const QString another = QString::fromUtf8("另有 ");
         const qsizetype at = box.text.indexOf(another) + another.size();
-        keptInFile_ += box.text.mid(at, box.text.indexOf(' ', at) - at).toInt();
+        // Each read's tail replaces the last one's.
+        keptInFile_ = box.text.mid(at, box.text.indexOf(' ', at) - at).toInt();
     }
+    // An emptied list keeps nothing back either.
+    if (box.text.startsWith(QString::fromUtf8("你确定要清空当前目录吗")) && yes) keptInFile_ = 0;
     // A modal box keeps the bus answering: a desktop tool's request runs under it.
     if (!inBox_ && form_ && chance(0.05)) {
         inBox_ = true;

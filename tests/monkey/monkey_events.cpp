@@ -117,6 +117,8 @@ void Monkey::panelControl() {
         if (click && c == &form_->Command12) promise_ = Promise::Pause;
         if (click && c == &form_->Command14) promise_ = Promise::Stop;
         if (click && c == &form_->Command25) promise_ = Promise::Next;
+        // A read of the library replaces what the last one kept back.
+        if (click && c == &form_->Command15) keptInFile_ = 0;
         forward(name + (click ? " click" : " release"), [on, click] {
             if (click) on->onClick();
             if (on->onMouseUp) on->onMouseUp(1, 0, 100, 100);
@@ -208,6 +210,7 @@ void Monkey::menuItem() {
         if (m->items.empty() && !m->isSeparator() && m->Visible && m->Enabled) items.push_back(m);
     if (items.empty()) return;
     Menu* m = items[static_cast<size_t>(below(static_cast<int>(items.size())))];
+    if (m == &form_->MNUDIAO) keptInFile_ = 0;
     forward("menu " + m->Name, [m] { m->Click(); });
 }
 
