@@ -102,7 +102,11 @@ bool writeLines(const QString& path, const QList<QByteArray>& lines) {
         file.cancelWriting();
         return false;
     }
+    qsizetype size = 0;
+    for (const QByteArray& line : lines)
+        size += line.size() + 2;
     QByteArray bytes;
+    bytes.reserve(size);
     for (const QByteArray& line : lines) {
         bytes += line;
         bytes += "\r\n";
