@@ -69,7 +69,7 @@ void PlaylistFile::fill(const Contents& contents) {
     }
     const int added = f_.listEditing.append(entries, true);
     for (int i = 0; i < added; ++i)
-        if (entries[i].toUtf8() != lines[i]) kept_[entries[i]] << lines[i];
+        kept_[entries[i]] << lines[i];
     leftOver_ += lines.mid(added);
 }
 
