@@ -30,3 +30,6 @@ rm -f "$tidy_log"
 cd build
 # Each test that needs a display starts its own Xvfb; the rest run offscreen.
 ctest --output-on-failure -j "$(nproc)" --timeout 600
+
+# The fuzz targets, 30 s each, on copies of their seed corpora (build-fuzz/, clang).
+../scripts/fuzz.sh

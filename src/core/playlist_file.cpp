@@ -71,7 +71,7 @@ void PlaylistFile::fill(const Contents& contents) {
     }
     const int added = f_.listEditing.append(entries, true);
     for (int i = 0; i < added; ++i)
-        if (entries[i].toUtf8() != lines[i]) kept_[entries[i]] << lines[i];
+        kept_[entries[i]] << lines[i];
     // Another read of the same file gives the same tail, which must not be written twice.
     leftOver_ = lines.mid(added);
 }

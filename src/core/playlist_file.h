@@ -50,7 +50,8 @@ private:
     void notice(const QString& text);
     QList<QByteArray> linesToWrite() const;
     Form2& f_;
-    // Lines read whose text is not their UTF-8 form, by the text they showed as.
+    // Every line read into the list, by the text it showed as: one text can come from lines in
+    // UTF-8 and in GBK alike, and each goes back as it was read.
     QHash<QString, QList<QByteArray>> kept_;
     // The last read's lines that the list had no room for, in the file's order.
     QList<QByteArray> leftOver_;

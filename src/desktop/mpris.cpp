@@ -9,8 +9,6 @@
 #include "player/form1.h"
 
 #include <QDBusMessage>
-#include <QDir>
-#include <QUrl>
 
 namespace xj {
 
@@ -136,9 +134,8 @@ void Mpris::previous() {
 }
 
 void Mpris::openUri(const QString& uri) {
-    const QUrl url(uri);
-    if (!url.isLocalFile()) return;
-    const QString path = QDir::toNativeSeparators(url.toLocalFile());
+    const QString path = mprisvalues::localPath(uri);
+    if (path.isEmpty()) return;
     front_.forward([this, path] { form_.handedOverFile.take(path); });
 }
 

@@ -6,6 +6,7 @@
 #include "playlist/media_types.h"
 
 #include <QDBusObjectPath>
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QUrl>
@@ -28,6 +29,12 @@ QStringList supportedMimeTypes() {
             if (!type.isDefault() && !types.contains(type.name())) types << type.name();
         }
     return types;
+}
+
+QString localPath(const QString& uri) {
+    const QUrl url(uri);
+    if (!url.isLocalFile()) return {};
+    return QDir::toNativeSeparators(url.toLocalFile());
 }
 
 qint64 position(Form2& form) {

@@ -18,6 +18,8 @@ qint64 position(Form2& form);
 QString trackId(Form2& form);
 // The types the open dialog offers.
 QStringList supportedMimeTypes();
+// The file an OpenUri call names, with native separators; empty for a URI of anything else.
+QString localPath(const QString& uri);
 
 } // namespace mprisvalues
 } // namespace xj

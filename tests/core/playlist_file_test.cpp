@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace xj::test {
@@ -142,6 +144,33 @@ TEST_F(PlaylistFileTest, EachLineIsDecodedByItselfAndUnchangedLinesKeepTheirByte
     EXPECT_FALSE(lines.contains(utf8Song.toUtf8()));
     EXPECT_TRUE(lines.contains(gbkBytes));
     EXPECT_TRUE(lines.contains(broken));
+}
+
+TEST_F(PlaylistFileTest, LinesThatShowAsTheSameTextEachKeepTheirOwnBytes) {
+    // One path saved once as UTF-8 and once as GBK, and a broken line that shows as the
+    // replacement character beside one that holds it.
+    const QString song = QString::fromUtf8("/音乐/月亮代表我的心.mp3");
+    const QList<QByteArray> read{song.toUtf8(), gbk(song), "/m/\xef\xbf\xbd.mp3", "/m/\xff.mp3"};
+    fake.writeFile("xjge.txt", read.join("\r\n") + "\r\n");
+    Form2& f = start();
+    ASSERT_EQ(entries().count(song), 2);
+    ASSERT_EQ(entries().count(QString::fromUtf8("/m/\xef\xbf\xbd.mp3")), 2);
+
+    store(f);
+    QList<QByteArray> saved = savedLines();
+    QList<QByteArray> expected = read;
+    std::sort(saved.begin(), saved.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(saved, expected);
+
+    // Read twice, as a recall does: each line read still goes back as it was.
+    f.playlistFile.load();
+    store(f);
+    saved = savedLines();
+    expected += read;
+    std::sort(saved.begin(), saved.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(saved, expected);
 }
 
 TEST_F(PlaylistFileTest, LinesPastTheListLimitAreKeptInTheFile) {
