@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -54,8 +55,14 @@ Read readBytes(const QString& path, qint64 limit) {
     if (kind != Kind::Ordinary) return {kind, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {Kind::Missing, {}};
-    // The size can grow after the look above; the bound holds all the same.
-    QByteArray bytes = file.read(limit + 1);
+    // Asking for the whole bound at once would reserve all of it for every read. The size can
+    // grow after the look above; the bound holds all the same.
+    QByteArray bytes = file.read(std::min(file.size(), limit) + 1);
+    while (bytes.size() <= limit) {
+        const QByteArray more = file.read(std::min<qint64>(limit + 1 - bytes.size(), 1 << 20));
+        if (more.isEmpty()) break;
+        bytes += more;
+    }
     if (bytes.size() > limit) return {Kind::TooLarge, {}};
     return {Kind::Ordinary, bytes};
 }
