@@ -31,5 +31,9 @@ cd build
 # Each test that needs a display starts its own Xvfb; the rest run offscreen.
 ctest --output-on-failure -j "$(nproc)" --timeout 600
 
+cd ..
+# The behaviour, engine and front-end tests again under ASan, LSan and UBSan (build-sanitize/).
+scripts/sanitized_tests.sh
+
 # The fuzz targets, 30 s each, on copies of their seed corpora (build-fuzz/, clang).
-../scripts/fuzz.sh
+scripts/fuzz.sh

@@ -13,4 +13,6 @@ if [ ! -f build-sanitize/build.ninja ]; then
 fi
 # The test discovery runs each test program while building, so the build needs the same options.
 cmake --build --preset sanitize -j "$(nproc)"
+# The OpenGL view's own run is left to the main build (UBSan there): its only report here is a
+# leak inside Mesa's software driver, unloaded before the check can name it.
 ctest --preset sanitize -j "$(nproc)"
