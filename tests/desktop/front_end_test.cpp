@@ -225,7 +225,7 @@ TEST_F(FrontEndTest, WidgetsCarryTheControlsTextsAndNames) {
     }
     EXPECT_EQ(widget<QLabel>("Label2")->text(), QString::fromUtf8("目录总歌曲为 3首"));
     EXPECT_EQ(panel().windowTitle(), form->Caption);
-    EXPECT_EQ(widget<QComboBox>("Combo1")->count(), 14);
+    EXPECT_EQ(widget<QComboBox>("Combo1")->count(), 17);
     EXPECT_EQ(widget<QComboBox>("Combo1")->currentText(), form->Combo1.Text);
 
     auto* list = widget<QListView>("List1");
