@@ -30,10 +30,7 @@ echo "not a song" > "$media/broken.mp3"
 cp "$media/tone1.wav" "$media/more/again.wav"
 printf '%s\r\n' "$media"/*.* "$media/gone.wav" > "$WORK/xjge.txt"
 
-{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } \
-  < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS
-PIDS+=("$bus_pid")
+start_session_bus
 start_display
 start_sound_server
 start_window_manager

@@ -10,10 +10,7 @@ ffmpeg -v error -f lavfi -i "sine=frequency=900:duration=30" -metadata title="é«
 printf '%s\r\n' "$WORK/1.wav" "$WORK/2.wav" "$WORK/3.wav" > "$WORK/xjge.txt"
 
 # A session bus of the test's own.
-{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } \
-  < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS
-PIDS+=("$bus_pid")
+start_session_bus
 start_display
 start_sound_server
 start_panel

@@ -30,6 +30,14 @@ install_program() {
 
 # A sound server of our own with a sink that keeps real time; what reaches it is recorded into
 # $WORK/sound.raw (16-bit stereo, 44.1 kHz).
+# A session bus of the test's own, so MPRIS names never meet the desktop's.
+start_session_bus() {
+  { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } \
+    < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  export DBUS_SESSION_BUS_ADDRESS
+  PIDS+=("$bus_pid")
+}
+
 start_sound_server() {
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     -L "module-null-sink sink_name=out" \
