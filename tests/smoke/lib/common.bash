@@ -93,10 +93,19 @@ wait_exit() {
 
 # A window manager, for closing windows as a person does.
 start_window_manager() {
-  openbox --sm-disable >/dev/null 2>&1 &
-  PIDS+=($!)
-  # A busy machine may take a while to start it.
-  for _ in $(seq 200); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+  # Now and then openbox dies as it starts: it is started again, up to three times. A busy
+  # machine may also take a while to start it.
+  local wm
+  for _ in 1 2 3; do
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    PIDS+=($wm)
+    for _ in $(seq 200); do
+      wmctrl -m >/dev/null 2>&1 && return 0
+      kill -0 "$wm" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
   fail "no window manager"
 }
 
