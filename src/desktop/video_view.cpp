@@ -18,6 +18,8 @@
 #include <mpv/render.h>
 #include <mpv/render_gl.h>
 
+#include <vector>
+
 namespace xj {
 
 namespace {
@@ -55,7 +57,8 @@ public:
         }
         mpv_render_context_set_update_callback(context_, &requestRepaint<SoftwareVideoView>, this);
         engine.setVideoSink(this);
-        engine.videoOutputReady();
+        // A file showing video before the view existed went to the null output.
+        if (engine.showsVideo()) engine.videoOutputReady();
     }
 
     ~SoftwareVideoView() override {
@@ -288,6 +291,79 @@ bool openGLAvailable() {
     return probe.create();
 }
 
+VideoView* createViewNow(MpvEngine& engine, QWidget* parent) {
+    if (openGLAvailable()) return new GlVideoView(engine, parent);
+    return new SoftwareVideoView(engine, parent);
+}
+
+// Stands in for the view until its picture is first seen or a file with video opens. Loading
+// OpenGL costs a moment at start that sound alone never needs.
+class DeferredVideoView final : public VideoView, private VideoSink {
+public:
+    DeferredVideoView(MpvEngine& engine, QWidget* parent) : VideoView(parent), engine_(&engine) {
+        engine.setVideoSink(this);
+    }
+
+    ~DeferredVideoView() override {
+        if (!view_ && engine_) engine_->setVideoSink(nullptr);
+    }
+
+    bool usesOpenGL() const override { return made().usesOpenGL(); }
+
+    void keepAbove(QWidget* overlay) override {
+        overlays_.push_back(overlay);
+        if (view_) view_->keepAbove(overlay);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        VideoView::showEvent(event);
+        made();
+    }
+
+    // Presses on the picture are this view's, so that whoever watches it sees them.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != view_ || (event->type() != QEvent::MouseButtonPress &&
+                                 event->type() != QEvent::MouseButtonDblClick))
+            return VideoView::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        QMouseEvent copy(mouse->type(), mouse->position(), mouse->scenePosition(),
+                         mouse->globalPosition(), mouse->button(), mouse->buttons(),
+                         mouse->modifiers(), mouse->pointingDevice());
+        copy.setTimestamp(mouse->timestamp());
+        QCoreApplication::sendEvent(this, &copy);
+        return true;
+    }
+
+private:
+    VideoView& made() const {
+        if (view_) return *view_;
+        auto* self = const_cast<DeferredVideoView*>(this);
+        // The view takes over as the engine's sink.
+        view_ = createViewNow(*engine_, self);
+        auto* layout = new QVBoxLayout(self);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(view_);
+        view_->installEventFilter(self);
+        for (QWidget* overlay : overlays_)
+            view_->keepAbove(overlay);
+        view_->show();
+        return *view_;
+    }
+
+    bool prepareVideo() override {
+        made();
+        VideoSink* view = engine_->videoSink();
+        return view && view != this ? view->prepareVideo() : true;
+    }
+    void releaseVideo() override { engine_ = nullptr; }
+    void videoChanged() override {}
+
+    MpvEngine* engine_;
+    mutable VideoView* view_ = nullptr; // a child: goes with this
+    std::vector<QWidget*> overlays_;
+};
+
 } // namespace
 
 VideoView::VideoView(QWidget* parent) : QWidget(parent) {
@@ -309,8 +385,9 @@ void VideoView::mousePressEvent(QMouseEvent* event) {
 }
 
 VideoView* createVideoView(MpvEngine& engine, QWidget* parent) {
-    if (openGLAvailable()) return new GlVideoView(engine, parent);
-    return new SoftwareVideoView(engine, parent);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return new SoftwareVideoView(engine, parent);
+    return new DeferredVideoView(engine, parent);
 }
 
 } // namespace xj

@@ -28,6 +28,8 @@ protected:
 };
 
 // OpenGL where the platform has it; the software renderer otherwise (the offscreen platform).
+// Under a display the choice, and the loading of OpenGL, wait until the picture is first seen
+// or a file with video opens, so sound alone starts without them.
 // The engine must have been made with the "libmpv" video output, and a file shows video only
 // if it is opened after the view.
 VideoView* createVideoView(MpvEngine& engine, QWidget* parent = nullptr);

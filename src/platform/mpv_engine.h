@@ -81,6 +81,7 @@ public:
     mpv_handle* handle() const { return mpv_.get(); }
     // At most one sink; it unregisters itself (nullptr) when it goes first.
     void setVideoSink(VideoSink* sink) { sink_ = sink; }
+    VideoSink* videoSink() const { return sink_; }
     // The sink's render context exists now: a file that opened before the sink did went to
     // the null output, so its video is opened again to reach the view.
     void videoOutputReady();
