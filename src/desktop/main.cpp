@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     xj::PosixFolderLister folders(&xj::mediatypes::matches);
     xj::QtSearchProgress progress;
     xj::AlsaMixer mixer;
+    mixer.openAhead();
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString programFolder = xj::programFolder(executableFolder);
     const QString sharedFolder = xj::sharedFolder(executableFolder);

@@ -52,16 +52,30 @@ void AlsaMixer::Closer::operator()(snd_mixer_t* handle) const {
     snd_mixer_close(handle);
 }
 
-int AlsaMixer::open() {
+AlsaMixer::Opened AlsaMixer::openCard(const char* card) {
+    Opened opened;
     snd_mixer_t* raw = nullptr;
-    if (const int rc = snd_mixer_open(&raw, 0); rc < 0) return rc;
+    if ((opened.error = snd_mixer_open(&raw, 0)) < 0) return opened;
     std::unique_ptr<snd_mixer_t, Closer> mixer(raw);
-    if (const int rc = snd_mixer_attach(raw, card_); rc < 0) return rc;
-    if (const int rc = snd_mixer_selem_register(raw, nullptr, nullptr); rc < 0) return rc;
-    if (const int rc = snd_mixer_load(raw); rc < 0) return rc;
-    speakers_ = findElement(raw, {"Master", "PCM"}, snd_mixer_selem_has_playback_volume);
-    microphone_ = findElement(raw, {"Capture"}, snd_mixer_selem_has_capture_volume);
-    handle_ = std::move(mixer);
+    if ((opened.error = snd_mixer_attach(raw, card)) < 0) return opened;
+    if ((opened.error = snd_mixer_selem_register(raw, nullptr, nullptr)) < 0) return opened;
+    if ((opened.error = snd_mixer_load(raw)) < 0) return opened;
+    opened.speakers = findElement(raw, {"Master", "PCM"}, snd_mixer_selem_has_playback_volume);
+    opened.microphone = findElement(raw, {"Capture"}, snd_mixer_selem_has_capture_volume);
+    opened.handle = std::move(mixer);
+    return opened;
+}
+
+void AlsaMixer::openAhead() {
+    if (!ahead_.valid()) ahead_ = std::async(std::launch::async, &AlsaMixer::openCard, card_);
+}
+
+int AlsaMixer::open() {
+    Opened opened = ahead_.valid() ? ahead_.get() : openCard(card_);
+    if (opened.error < 0) return opened.error;
+    handle_ = std::move(opened.handle);
+    speakers_ = opened.speakers;
+    microphone_ = opened.microphone;
     return 0;
 }
 

@@ -65,15 +65,26 @@ TEST(AlsaMixerTest, TheSpeakerVolumeIsTheSoundServersOwn) {
     ASSERT_TRUE(server.running());
     ASSERT_TRUE(server.pactl({"set-sink-volume", "@DEFAULT_SINK@", "37%"}));
 
+    // Opened at once, and opened ahead while the program starts: the same mixer.
+    for (const bool ahead : {false, true}) {
+        AlsaMixer device;
+        if (ahead) device.openAhead();
+        test::FakeMessages messages;
+        clsVolume mixer(device, messages);
+        mixer.meOpenMixer();
+        ASSERT_EQ(mixer.prMixerErr(), 0) << ahead;
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_NEAR(mixer.prSpeakerVolume(), 0.37 * 65535, 0.01 * 65535) << ahead;
+    }
+
     AlsaMixer device;
+    device.openAhead();
     test::FakeMessages messages;
     clsVolume mixer(device, messages);
     mixer.meOpenMixer();
     ASSERT_EQ(mixer.prMixerErr(), 0);
-    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(mixer.prSpeakerMinVolume(), 0);
     EXPECT_EQ(mixer.prSpeakerMaxVolume(), 65535);
-    EXPECT_NEAR(mixer.prSpeakerVolume(), 0.37 * 65535, 0.01 * 65535);
 
     mixer.prSpeakerVolume(65535 / 2);
     EXPECT_NEAR(server.sinkPercent(), 50, 1);
@@ -84,15 +95,18 @@ TEST(AlsaMixerTest, TheSpeakerVolumeIsTheSoundServersOwn) {
 }
 
 TEST(AlsaMixerTest, AMissingCardFailsToOpenAndIsReported) {
-    AlsaMixer device("hw:99");
-    test::FakeMessages messages;
-    clsVolume mixer(device, messages);
-    mixer.meOpenMixer();
-    EXPECT_NE(mixer.prMixerErr(), 0);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Could not open the mixer.");
-    EXPECT_FALSE(device.findControl(MixerLine::Speakers));
-    EXPECT_FALSE(device.setControlValue(MixerLine::Speakers, 100));
+    for (const bool ahead : {false, true}) {
+        AlsaMixer device("hw:99");
+        if (ahead) device.openAhead();
+        test::FakeMessages messages;
+        clsVolume mixer(device, messages);
+        mixer.meOpenMixer();
+        EXPECT_NE(mixer.prMixerErr(), 0) << ahead;
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, "Could not open the mixer.");
+        EXPECT_FALSE(device.findControl(MixerLine::Speakers));
+        EXPECT_FALSE(device.setControlValue(MixerLine::Speakers, 100));
+    }
 }
 
 } // namespace
