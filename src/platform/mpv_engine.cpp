@@ -131,6 +131,11 @@ MpvEngine::MpvEngine(const MpvOptions& options)
         {"load-scripts", "no"},
         {"ytdl", "no"},
         {"osc", "no"},
+        // mpv's own overlays and profiles: a script thread of their own each, started with
+        // the player and busy while the first file opens.
+        {"load-stats-overlay", "no"},
+        {"load-osd-console", "no"},
+        {"load-auto-profiles", "no"},
         {"osd-level", "0"},
         {"input-default-bindings", "no"},
         {"input-builtin-bindings", "no"},
