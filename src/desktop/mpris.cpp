@@ -9,6 +9,8 @@
 #include "player/form1.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace xj {
 
@@ -16,6 +18,9 @@ namespace {
 const QString kService = QStringLiteral("org.mpris.MediaPlayer2.xingjing");
 const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
+// RequestName's flag and answer (the D-Bus specification's numbers).
+constexpr uint kDoNotQueue = 4;
+constexpr uint kPrimaryOwner = 1;
 // Reverse play seeks five times a second at most; so many notices are enough.
 constexpr int SeekedGapMs = 200;
 constexpr double Micro = 1e6;
@@ -44,15 +49,32 @@ bool Mpris::registerOn(const QDBusConnection& bus) {
     if (!bus.isConnected()) return false;
     QDBusConnection b = bus;
     if (!b.registerObject(kPath, this, QDBusConnection::ExportAdaptors)) return false;
-    if (!b.registerService(kService)) {
-        b.unregisterObject(kPath);
-        return false;
-    }
     bus_ = b;
     published_ = mprisvalues::player(form_);
     front_.onMirrored = [this] { mirror(); };
     form_.onSeeked = [this](double) { engineSeeked(); };
+    // Asked without waiting: the bus may take a while to answer, and the start must not.
+    QDBusMessage request = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("RequestName"));
+    request << kService << kDoNotQueue;
+    auto* watcher = new QDBusPendingCallWatcher(b.asyncCall(request), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<uint> reply = *w;
+        if (reply.isValid() && reply.value() == kPrimaryOwner) return;
+        // Another player has the name: this one stays off the bus.
+        withdraw();
+    });
     return true;
+}
+
+void Mpris::withdraw() {
+    front_.onMirrored = nullptr;
+    form_.onSeeked = nullptr;
+    if (!bus_.isConnected()) return;
+    bus_.unregisterObject(kPath);
+    bus_ = QDBusConnection(QString());
 }
 
 void Mpris::mirror() {

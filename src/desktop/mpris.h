@@ -24,7 +24,8 @@ public:
     explicit Mpris(FrontEnd& front);
     ~Mpris() override;
 
-    // Offers the service on `bus`; false, quietly, when there is no bus or the name is taken.
+    // Offers the service on `bus`; false, quietly, when there is no bus. The name is asked for
+    // without waiting; when another has it, the service withdraws, as quietly.
     bool registerOn(const QDBusConnection& bus);
 
     // org.mpris.MediaPlayer2
@@ -61,6 +62,7 @@ signals:
 private:
     void mirror();
     void engineSeeked();
+    void withdraw();
 
     FrontEnd& front_;
     Form2& form_;

@@ -25,7 +25,8 @@ public:
     bool CanRaise() const { return true; }
     bool HasTrackList() const { return false; }
     QString Identity() const;
-    QString DesktopEntry() const { return QStringLiteral("xingjing"); }
+    // The menu entry's name, by which desktops find the icon and the name to show.
+    QString DesktopEntry() const { return QStringLiteral("io.github.xingjing"); }
     QStringList SupportedUriSchemes() const { return {QStringLiteral("file")}; }
     QStringList SupportedMimeTypes() const;
 

@@ -113,6 +113,9 @@ protected:
         front->start();
         mpris = std::make_unique<Mpris>(*front);
         ASSERT_TRUE(mpris->registerOn(QDBusConnection::sessionBus()));
+        // The name is asked for without waiting.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return client.interface()->isServiceRegistered(kService).value(); }, 5000));
         client.connect(kService, kPath, kProperties, QStringLiteral("PropertiesChanged"), &listener,
                        SLOT(changed(QString, QVariantMap, QStringList)));
         client.connect(kService, kPath, kPlayer, QStringLiteral("Seeked"), &listener,
@@ -189,7 +192,8 @@ TEST_F(MprisTest, EveryPropertyHasTheTypeOfTheInterface) {
         EXPECT_EQ(signatureOf(rootValues.at(name)), signature) << name.toStdString();
     }
     EXPECT_EQ(rootValues.at("Identity").toString(), utf8("星鲸超级声海"));
-    EXPECT_EQ(rootValues.at("DesktopEntry").toString(), "xingjing");
+    // The installed menu entry (io.github.xingjing.desktop).
+    EXPECT_EQ(rootValues.at("DesktopEntry").toString(), "io.github.xingjing");
     EXPECT_EQ(rootValues.at("SupportedUriSchemes").toStringList(), QStringList{"file"});
     EXPECT_TRUE(rootValues.at("SupportedMimeTypes").toStringList().contains("audio/mpeg"));
     EXPECT_FALSE(rootValues.at("HasTrackList").toBool());
@@ -353,6 +357,22 @@ TEST_F(MprisTest, SignalsCarryEachChangeAndTheSeeks) {
     EXPECT_EQ(listener.seeks[1], 41'000'000);
     QTest::qWait(400);
     EXPECT_EQ(listener.seeks.size(), 2);
+}
+
+// Another program holding the name: the player asks without waiting, then stays off the bus.
+TEST_F(MprisTest, ATakenNameLeavesThePlayerOffTheBus) {
+    ASSERT_TRUE(client.registerService(kService));
+    form = std::make_unique<Form2>(fake.platform);
+    front = std::make_unique<FrontEnd>(*form);
+    front->start();
+    mpris = std::make_unique<Mpris>(*front);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    EXPECT_TRUE(mpris->registerOn(bus));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bus.objectRegisteredAt(kPath) == nullptr; }, 5000));
+    EXPECT_EQ(client.interface()->serviceOwner(kService).value(), client.baseService());
+    // The panel goes on mirroring with nobody to tell.
+    front->forward([this] { form->Label6_Click(); });
+    EXPECT_TRUE(client.unregisterService(kService));
 }
 
 } // namespace
