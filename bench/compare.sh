@@ -5,13 +5,16 @@
 # Needs build/xingjing and build/bench/playlist_bench; installs mpv and fd-find when missing.
 # Rows of the playback measures come from bench/measure_playback.sh when it is there; it is
 # given the program and REPS.
+# ROWS picks rows by name, blank-separated: idle, search, close, playback (all when unset).
 HERE="$(cd "$(dirname "$0")" && pwd)"
 BUILD="$(cd "${1:-$HERE/../build}" && pwd)"
 REPS="${2:-5}"
 IDLE_SECONDS="${IDLE_SECONDS:-10}"
+ROWS_WANTED=" ${ROWS:-idle search close playback} "
+wanted() { [[ "$ROWS_WANTED" == *" $1 "* ]]; }
 source "$HERE/../tests/smoke/lib/common.bash" "$BUILD/xingjing"
 
-[ -x "$BUILD/xingjing" ] && [ -x "$BUILD/bench/playlist_bench" ] ||
+[ -x "$BUILD/xingjing" ] && { ! wanted search || [ -x "$BUILD/bench/playlist_bench" ]; } ||
   fail "build xingjing and playlist_bench first (cmake --build $BUILD --target xingjing playlist_bench)"
 
 # The anchors are other programs; they are installed for this run only, not for the build.
@@ -121,37 +124,43 @@ full=$(program_folder full full_list)
 empty=$(program_folder empty empty_list)
 close=$(program_folder close almost_full_list)
 
-ours="" anchor=""
-for i in $(seq "$REPS"); do
-  # Turns alternate which goes first, so a drift in the machine's load falls on both.
-  if [ $((i % 2)) = 1 ]; then
-    ours+="$(idle_cpu "$full")"$'\n'
-    anchor+="$(idle_cpu "$empty")"$'\n'
-  else
-    anchor+="$(idle_cpu "$empty")"$'\n'
-    ours+="$(idle_cpu "$full")"$'\n'
-  fi
-done
-row "idle CPU, 32 767 entries (anchor: empty list)" "${ours%$'\n'}" "${anchor%$'\n'}" "%" \
-  "same as an empty list"
+if wanted idle; then
+  ours="" anchor=""
+  for i in $(seq "$REPS"); do
+    # Turns alternate which goes first, so a drift in the machine's load falls on both.
+    if [ $((i % 2)) = 1 ]; then
+      ours+="$(idle_cpu "$full")"$'\n'
+      anchor+="$(idle_cpu "$empty")"$'\n'
+    else
+      anchor+="$(idle_cpu "$empty")"$'\n'
+      ours+="$(idle_cpu "$full")"$'\n'
+    fi
+  done
+  row "idle CPU, 32 767 entries (anchor: empty list)" "${ours%$'\n'}" "${anchor%$'\n'}" "%" \
+    "same as an empty list"
+fi
 
-# The drive search: the bench walks its tree with find, fd and the program in turns.
-bench_out=$("$BUILD/bench/playlist_bench" --benchmark_filter='^DriveSearch' \
-  --benchmark_repetitions=1 --benchmark_counters_tabular=false 2>/dev/null) ||
-  fail "playlist_bench failed: $bench_out"
-runs() { grep -o "$1=[^ ]*" <<<"$bench_out" | head -1 | cut -d= -f2 | tr ',' '\n'; }
-grep -q 'identical=1' <<<"$bench_out" || fail "the drive search's results differ: $bench_out"
-row "drive search, 100 000 files (anchor: find)" "$(runs ours_runs_ms)" "$(runs find_runs_ms)" ms \
-  "<= 1.0 x find"
-row "drive search, 100 000 files (anchor: fdfind -u)" "$(runs ours_runs_ms)" "$(runs fd_runs_ms)" \
-  ms "as near fd as the walk allows"
+if wanted search; then
+  # The drive search: the bench walks its tree with find, fd and the program in turns.
+  bench_out=$("$BUILD/bench/playlist_bench" --benchmark_filter='^DriveSearch' \
+    --benchmark_repetitions=1 --benchmark_counters_tabular=false 2>/dev/null) ||
+    fail "playlist_bench failed: $bench_out"
+  runs() { grep -o "$1=[^ ]*" <<<"$bench_out" | head -1 | cut -d= -f2 | tr ',' '\n'; }
+  grep -q 'identical=1' <<<"$bench_out" || fail "the drive search's results differ: $bench_out"
+  row "drive search, 100 000 files (anchor: find)" "$(runs ours_runs_ms)" "$(runs find_runs_ms)" ms \
+    "<= 1.0 x find"
+  row "drive search, 100 000 files (anchor: fdfind -u)" "$(runs ours_runs_ms)" "$(runs fd_runs_ms)" \
+    ms "as near fd as the walk allows"
+fi
 
-ours=""
-for _ in $(seq "$REPS"); do ours+="$(close_with_save "$close")"$'\n'; done
-row "closing with save, 32 767 entries (Yes to exit)" "${ours%$'\n'}" "" ms "<= 30 ms"
+if wanted close; then
+  ours=""
+  for _ in $(seq "$REPS"); do ours+="$(close_with_save "$close")"$'\n'; done
+  row "closing with save, 32 767 entries (Yes to exit)" "${ours%$'\n'}" "" ms "<= 30 ms"
+fi
 
 PLAYBACK=()
-if [ -f "$HERE/measure_playback.sh" ]; then
+if wanted playback && [ -f "$HERE/measure_playback.sh" ]; then
   mapfile -t PLAYBACK < <(bash "$HERE/measure_playback.sh" "$BUILD/xingjing" "$REPS" | grep '^|')
 fi
 

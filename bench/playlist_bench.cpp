@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -221,6 +222,50 @@ void LoadPlaylistFile(benchmark::State& state) {
     }
 }
 BENCHMARK(LoadPlaylistFile)->Unit(benchmark::kMillisecond);
+
+// The list file of a full list as a run leaves it: every line but the last read from the file,
+// the first line with a byte order mark when `marked` (so each entry is looked up among the
+// bytes kept), and one entry new since.
+struct FullList {
+    explicit FullList(bool marked) {
+        QByteArray lines = marked ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+        const QStringList paths = manyPaths(xj::ListBox::MaxCount);
+        for (qsizetype i = 1; i < paths.size(); ++i)
+            lines += paths[i].toUtf8() + "\r\n";
+        panel.fake.writeFile("xjge.txt", lines);
+        panel.form->Command15_Click();
+        panel.form->List1.AddItem(paths[0]);
+    }
+    Panel panel;
+};
+
+// The save on closing with a full list; beside it the same bytes written the same crash-safe
+// way (staged, synced, renamed) with nothing to gather: the floor of the save.
+void SavePlaylistFile(benchmark::State& state) {
+    FullList list(state.range(0) != 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.panel.form->playlistFile.save());
+    state.SetBytesProcessed(state.iterations() * list.panel.fake.readFile("xjge.txt").size());
+}
+BENCHMARK(SavePlaylistFile)->Arg(0)->Arg(1)->ArgName("marked")->Unit(benchmark::kMillisecond);
+
+void WriteSameBytes(benchmark::State& state) {
+    FullList list(false);
+    list.panel.form->playlistFile.save();
+    const QString path = list.panel.fake.file("xjge.txt");
+    const QByteArray bytes = list.panel.fake.readFile("xjge.txt");
+    const QString staged = path + ".anchor";
+    for (auto _ : state) {
+        QSaveFile file(staged);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        file.commit();
+        benchmark::DoNotOptimize(std::rename(QFile::encodeName(staged).constData(),
+                                             QFile::encodeName(path).constData()));
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(WriteSameBytes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

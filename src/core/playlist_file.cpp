@@ -71,7 +71,7 @@ void PlaylistFile::fill(const Contents& contents) {
     }
     const int added = f_.listEditing.append(entries, true);
     for (int i = 0; i < added; ++i)
-        kept_[entries[i]] << lines[i];
+        keep(entries[i], lines[i]);
     // Another read of the same file gives the same tail, which must not be written twice.
     leftOver_ = lines.mid(added);
 }
@@ -84,24 +84,45 @@ void PlaylistFile::store() {
     save();
 }
 
-QList<QByteArray> PlaylistFile::linesToWrite() const {
-    QList<QByteArray> lines;
-    lines.reserve(f_.List1.ListCount() + leftOver_.size());
+void PlaylistFile::keep(const QString& text, const QByteArray& line) {
+    const auto kept = kept_.find(text);
+    if (kept != kept_.end()) {
+        *kept << line;
+        return;
+    }
+    const QByteArray plain = text.toUtf8();
+    if (line == plain) {
+        ++plain_[text];
+        return;
+    }
+    QList<QByteArray> lines(plain_.take(text), plain);
+    lines << line;
+    kept_.insert(text, lines);
+}
+
+QByteArray PlaylistFile::bytesToWrite() const {
+    const int count = f_.List1.ListCount();
+    qsizetype tail = 0;
+    for (const QByteArray& line : leftOver_)
+        tail += line.size() + 2;
+    // Most paths are shorter than this; a longer list grows the buffer a few times at most.
+    textfile::LineBuffer out(qsizetype{count} * 64 + tail);
     // An entry read from the file goes back with the bytes it was read with; equal texts take
     // their kept bytes in turn.
     QHash<QString, qsizetype> used;
-    for (int i = 0; i < f_.List1.ListCount(); ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString text = f_.List1.List(i);
-        const auto kept = kept_.constFind(text);
-        if (kept == kept_.cend()) {
-            lines << text.toUtf8();
-            continue;
-        }
-        qsizetype& n = used[text];
-        lines << kept->at(std::min(n++, kept->size() - 1));
+        const auto kept = kept_.isEmpty() ? kept_.cend() : kept_.constFind(text);
+        if (kept == kept_.cend())
+            out.add(text);
+        else if (kept->size() == 1)
+            out.add(kept->first());
+        else
+            out.add(kept->at(std::min(used[text]++, kept->size() - 1)));
     }
-    lines += leftOver_;
-    return lines;
+    for (const QByteArray& line : leftOver_)
+        out.add(line);
+    return out.take();
 }
 
 bool PlaylistFile::save() {
@@ -113,7 +134,7 @@ bool PlaylistFile::save() {
                source);
         return false;
     }
-    if (textfile::writeLines(path(), linesToWrite())) return true;
+    if (textfile::writeBytes(path(), bytesToWrite())) return true;
     notice(QString::fromUtf8("无法写入目录库文件：") + path());
     return false;
 }

@@ -48,11 +48,18 @@ public:
 
 private:
     void notice(const QString& text);
-    QList<QByteArray> linesToWrite() const;
+    // Remembers how a line read into the list was written.
+    void keep(const QString& text, const QByteArray& line);
+    QByteArray bytesToWrite() const;
     Form2& f_;
-    // Every line read into the list, by the text it showed as: one text can come from lines in
-    // UTF-8 and in GBK alike, and each goes back as it was read.
+    // The lines read into the list, by the text they showed as, for each text that some line
+    // showed as without being its UTF-8 (GBK, a broken line, a byte order mark): one text can
+    // come from lines in UTF-8 and in GBK alike, and each goes back as it was read. Every other
+    // text goes back as its UTF-8, which is what its lines were, with no bytes kept.
     QHash<QString, QList<QByteArray>> kept_;
+    // For the other texts, how many lines were read as each: their place in kept_ once a line
+    // of theirs turns up that is not their UTF-8.
+    QHash<QString, qsizetype> plain_;
     // The last read's lines that the list had no room for, in the file's order.
     QList<QByteArray> leftOver_;
 };

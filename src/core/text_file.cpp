@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace xj::textfile {
 
@@ -91,7 +92,43 @@ std::optional<QString> readAll(const QString& path) {
     return decode(read.bytes);
 }
 
-bool writeLines(const QString& path, const QList<QByteArray>& lines) {
+void LineBuffer::add(QByteArrayView line) {
+    char* out = room(line.size() + 2);
+    std::copy(line.begin(), line.end(), out);
+    out += line.size();
+    *out++ = '\r';
+    *out++ = '\n';
+    size_ = out - bytes_.data();
+}
+
+void LineBuffer::add(QStringView text) {
+    char* const start = room(utf8_.requiredSpace(text.size()) + 2);
+    char* out = utf8_.appendToBuffer(start, text);
+    if (utf8_.hasError()) {
+        // Half a surrogate pair: written as QString writes it everywhere else.
+        utf8_.resetState();
+        const QByteArray plain = text.toUtf8();
+        out = std::copy(plain.begin(), plain.end(), start);
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    size_ = out - bytes_.data();
+}
+
+QByteArray LineBuffer::take() {
+    bytes_.truncate(size_);
+    size_ = 0;
+    return std::exchange(bytes_, {});
+}
+
+char* LineBuffer::room(qsizetype n) {
+    // Growing by halves again keeps the copies few; a large buffer grows in place.
+    if (bytes_.size() - size_ < n)
+        bytes_.resize(std::max(size_ + n, std::max(bytes_.capacity(), bytes_.size() * 3 / 2)));
+    return bytes_.data() + size_;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
     const QString target = linkTarget(path);
     const QFileInfo old(target);
     const bool existed = old.exists();
@@ -109,15 +146,6 @@ bool writeLines(const QString& path, const QList<QByteArray>& lines) {
         file.cancelWriting();
         return false;
     }
-    qsizetype size = 0;
-    for (const QByteArray& line : lines)
-        size += line.size() + 2;
-    QByteArray bytes;
-    bytes.reserve(size);
-    for (const QByteArray& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
@@ -130,12 +158,21 @@ bool writeLines(const QString& path, const QList<QByteArray>& lines) {
     return false;
 }
 
+bool writeLines(const QString& path, const QList<QByteArray>& lines) {
+    qsizetype size = 0;
+    for (const QByteArray& line : lines)
+        size += line.size() + 2;
+    LineBuffer buffer(size);
+    for (const QByteArray& line : lines)
+        buffer.add(line);
+    return writeBytes(path, buffer.take());
+}
+
 bool writeLines(const QString& path, const QStringList& lines) {
-    QList<QByteArray> encoded;
-    encoded.reserve(lines.size());
+    LineBuffer buffer;
     for (const QString& line : lines)
-        encoded << line.toUtf8();
-    return writeLines(path, encoded);
+        buffer.add(line);
+    return writeBytes(path, buffer.take());
 }
 
 QString stagingPath(const QString& path) {

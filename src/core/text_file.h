@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 #include <optional>
 
@@ -39,11 +40,31 @@ QString decode(const QByteArray& bytes);
 // The whole file as text, decoded as one; empty when it is not an ordinary file that opens.
 std::optional<QString> readAll(const QString& path);
 
-// Writes each line ended by CR LF to a staged file beside the old one, flushed to the disk,
-// which then takes its place in one step: a save cut off at any moment leaves the old file or
-// the new one, whole. The new file keeps the old one's mode. A file its owner may not write is
-// left alone, also for a user (root) whom permissions do not stop. False when nothing was
-// written.
+// A file's bytes gathered line by line, each line ended by CR LF, in one buffer: a list of
+// tens of thousands of lines is written without a piece of its own for each line.
+class LineBuffer {
+public:
+    explicit LineBuffer(qsizetype expectedSize = 0) { bytes_.reserve(expectedSize); }
+    void add(QByteArrayView line);
+    // The text in UTF-8, as QString::toUtf8 writes it: half of a surrogate pair is not joined
+    // to the next line's.
+    void add(QStringView text);
+    QByteArray take();
+
+private:
+    // Where the next n bytes go.
+    char* room(qsizetype n);
+    QByteArray bytes_;
+    qsizetype size_ = 0;
+    QStringEncoder utf8_{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+};
+
+// Writes the bytes to a staged file beside the old one, flushed to the disk, which then takes
+// its place in one step: a save cut off at any moment leaves the old file or the new one,
+// whole. The new file keeps the old one's mode. A file its owner may not write is left alone,
+// also for a user (root) whom permissions do not stop. False when nothing was written.
+bool writeBytes(const QString& path, const QByteArray& bytes);
+// The same with each line ended by CR LF.
 bool writeLines(const QString& path, const QList<QByteArray>& lines);
 // The same with text lines, in UTF-8.
 bool writeLines(const QString& path, const QStringList& lines);

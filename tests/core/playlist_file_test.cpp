@@ -173,6 +173,45 @@ TEST_F(PlaylistFileTest, LinesThatShowAsTheSameTextEachKeepTheirOwnBytes) {
     EXPECT_EQ(saved, expected);
 }
 
+// A line whose bytes are not those of its text written anew (a byte order mark before plain
+// text, GBK) goes back as it was read, also when it came in by a later read than a plain line
+// of the same text; new entries go in as UTF-8 each by itself, even with broken surrogates.
+TEST_F(PlaylistFileTest, ReadLinesKeepTheirBytesAcrossReadsAndNewOnesAreUtf8) {
+    const QString song = QString::fromUtf8("/音乐/月亮代表我的心.mp3");
+    const QByteArray marked("\xEF\xBB\xBF/m/a.mp3");
+    const QList<QByteArray> first{marked, "/m/b.mp3", song.toUtf8()};
+    fake.writeFile("xjge.txt", first.join("\r\n") + "\r\n");
+    Form2& f = start();
+    ASSERT_TRUE(entries().contains("/m/a.mp3"));
+    ASSERT_EQ(entries().size(), 3);
+
+    // The same song in GBK, read by a recall.
+    const QList<QByteArray> second{gbk(song)};
+    fake.writeFile("xjge.txt", second.join("\r\n") + "\r\n");
+    f.Command15_Click();
+    ASSERT_EQ(entries().count(song), 2);
+
+    // Halves of one surrogate pair at the end of one entry and the start of the next, and a
+    // whole pair.
+    const QStringList added{QStringLiteral("/m/x") + QChar(0xD83D),
+                            QChar(0xDE00) + QStringLiteral("/m/y"),
+                            QString::fromUtf8("/m/\xF0\x9F\x8E\xB5.mp3")};
+    f.List1.AddItem(added[0], 0);
+    f.List1.AddItem(added[1], 1);
+    f.List1.AddItem(added[2]);
+    store(f);
+    QList<QByteArray> saved = savedLines();
+    QList<QByteArray> expected = first + second;
+    for (const QString& text : added)
+        expected << text.toUtf8();
+    ASSERT_EQ(saved.size(), expected.size());
+    EXPECT_EQ(saved[0], added[0].toUtf8());
+    EXPECT_EQ(saved[1], added[1].toUtf8());
+    std::sort(saved.begin(), saved.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(saved, expected);
+}
+
 TEST_F(PlaylistFileTest, LinesPastTheListLimitAreKeptInTheFile) {
     // Written in falling order: the first 32767 lines fill the list, the last ones do not fit.
     const int total = 40000;
