@@ -3,6 +3,7 @@
 # same display (Xvfb with openbox) and the same sound server (a null sink), taken in turns.
 # Run: bash bench/measure_playback.sh build/xingjing [REPETITIONS]
 #   (needs mpv, and build/bench/launch_probe beside the program's build)
+#   With SMAPS=1 each film run also prints where its resident memory lies (stderr).
 # Prints markdown table rows on stdout; progress and the machine's load go to stderr.
 #
 # How: bench/playback/launch_probe starts a player and watches for
@@ -46,6 +47,28 @@ HZ=$(getconf CLK_TCK)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 
+# Resident memory of a process by kind of mapping, in MiB, on one line.
+memory_by_kind() {
+  awk '
+    /^[0-9a-f]+-[0-9a-f]+ / {
+      name = $6
+      if (name == "[heap]") kind = "heap"
+      else if (name == "") kind = "anonymous"
+      else if (name ~ /^\[stack/) kind = "stack"
+      else if (name ~ /\.so/) kind = "libraries"
+      else if (name ~ /\.(ttf|ttc|otf|pcf)/) kind = "fonts"
+      else if (name ~ /^\/(memfd:|SYSV|dev\/shm)/) kind = "shared"
+      else if (name ~ /^\/dev\/dri/) kind = "gpu"
+      else kind = "files"
+      next
+    }
+    $1 == "Rss:" { kib[kind] += $2 }
+    END {
+      n = split("heap anonymous stack libraries fonts shared gpu files", order, " ")
+      for (i = 1; i <= n; i++) printf "%s %.1f%s", order[i], kib[order[i]] / 1024, i < n ? ", " : "\n"
+    }' "/proc/$1/smaps"
+}
+
 # Waits for a line "NAME VALUE" in the probe's output file and prints VALUE.
 probe_value() {
   local file="$1" name="$2"
@@ -86,6 +109,11 @@ film_run() {
   after=$(ticks "$pid" 2>/dev/null || true)
   local rss
   rss=$(rss_kib "$pid" 2>/dev/null || true)
+  if [ -n "${SMAPS:-}" ] && [ -n "$rss" ]; then
+    say "  MiB by mapping: $(memory_by_kind "$pid" 2>/dev/null || true)"
+    say "  $(grep -E '^(Pss_Anon|Pss_File|Private_Dirty|Shared_Clean):' "/proc/$pid/smaps_rollup" 2>/dev/null |
+      awk '{printf "%s %.1f MiB  ", $1, $2 / 1024}')"
+  fi
   [ -n "${WINDOW_SIZE:-}" ] || WINDOW_SIZE=$(player_window_size)
   wait "$probe"
   # A player that ended early has no figures for the time it should have played.

@@ -18,8 +18,13 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 
 int main(int argc, char** argv) {
+    // Once a large block is freed glibc raises its threshold for mapping blocks on their own,
+    // so later decoded frames and textures come from the arenas, whose freed space stays
+    // resident (tens of MiB while a film plays). A fixed threshold returns them on free.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xingjing"));
     // Ties the windows to the menu entry and its icon (Wayland matches them by this name).

@@ -512,5 +512,21 @@ TEST_F(MpvEngineTest, CloseReleasesTheFile) {
     EXPECT_EQ(engine_->position(), 0);
 }
 
+TEST_F(MpvEngineTest, RunsNoneOfMpvsOwnScripts) {
+    // A message reaches a client that exists: the probe below can tell one that is missing.
+    mpv_handle* other = mpv_create_client(engine_->handle(), "listener");
+    ASSERT_NE(other, nullptr);
+    const auto gone = qScopeGuard([other] { mpv_destroy(other); });
+    const char* toListener[] = {"script-message-to", "listener", "hello", nullptr};
+    EXPECT_GE(mpv_command(engine_->handle(), toListener), 0);
+
+    // Each of mpv's built-in scripts would hold a thread and an OSD renderer for keys and
+    // profiles the player never uses.
+    for (const char* script : {"stats", "console", "auto_profiles", "osc", "ytdl_hook"}) {
+        const char* toScript[] = {"script-message-to", script, "hello", nullptr};
+        EXPECT_LT(mpv_command(engine_->handle(), toScript), 0) << script << " is running";
+    }
+}
+
 } // namespace
 } // namespace xj
