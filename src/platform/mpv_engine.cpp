@@ -129,14 +129,10 @@ MpvEngine::MpvEngine(const MpvOptions& options)
         {"config", "no"},
         {"terminal", "no"},
         {"load-scripts", "no"},
-        // The built-in statistics page and console answer only mpv's own key bindings, which are
-        // off: each would hold a script thread and an OSD renderer for nothing.
-        {"load-stats-overlay", "no"},
-        {"load-osd-console", "no"},
         {"ytdl", "no"},
         {"osc", "no"},
-        // mpv's own overlays and profiles: a script thread of their own each, started with
-        // the player and busy while the first file opens.
+        // The statistics page and console answer only mpv's own key bindings, which are off, and
+        // no profiles are kept: each would hold a script thread, busy while the first file opens.
         {"load-stats-overlay", "no"},
         {"load-osd-console", "no"},
         {"load-auto-profiles", "no"},
