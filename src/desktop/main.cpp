@@ -1,6 +1,8 @@
 #include "core/form2.h"
+#include "core/startup.h"
 #include "desktop/front_end.h"
 #include "desktop/mpris.h"
+#include "desktop/opengl_ahead.h"
 #include "desktop/panel_view.h"
 #include "desktop/qt_platform.h"
 #include "desktop/video_view.h"
@@ -30,6 +32,12 @@ int main(int argc, char** argv) {
     // Ties the windows to the menu entry and its icon (Wayland matches them by this name).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.xingjing"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.xingjing")));
+    // A picture to show at start: its OpenGL loads while the windows are built.
+    const QString commandLine = xj::shellCommandLine(app.arguments().mid(1));
+    const QString startFile = xj::commandLinePath(commandLine);
+    if (!startFile.isEmpty() && !xj::mediatypes::isCommonAudio(startFile) &&
+        QGuiApplication::platformName() != QLatin1String("offscreen"))
+        xj::openglahead::start();
     // The program decides when it ends, not the last window closing.
     app.setQuitOnLastWindowClosed(false);
 
@@ -77,7 +85,7 @@ int main(int argc, char** argv) {
                           .progress = progress,
                           .mixer = mixer,
                           .programFolder = programFolder,
-                          .commandLine = xj::shellCommandLine(app.arguments().mid(1)),
+                          .commandLine = commandLine,
                           .executableFolder = fallbackFolder,
                           .sharedFolder = sharedFolder};
 

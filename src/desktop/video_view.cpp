@@ -2,6 +2,7 @@
 
 #include "desktop/geometry.h"
 #include "desktop/mouse_codes.h"
+#include "desktop/opengl_ahead.h"
 #include "platform/mpv_engine.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@
 #include <mpv/render.h>
 #include <mpv/render_gl.h>
 
+#include <memory>
 #include <vector>
 
 namespace xj {
@@ -125,23 +127,21 @@ void* glProcAddress(void*, const char* name) {
 // together.
 class GlWindow final : public QWindow {
 public:
-    explicit GlWindow(QWidget* view) : view_(view) {
+    GlWindow(QWidget* view, std::unique_ptr<QOpenGLContext> gl) : view_(view), gl_(std::move(gl)) {
         setSurfaceType(QSurface::OpenGLSurface);
         // Keys and focus stay with the widgets around it.
         setFlag(Qt::WindowDoesNotAcceptFocus);
     }
 
-    // Makes the GL context and mpv's render context on it; the window need not be shown.
+    // Makes mpv's render context on the GL context; the window need not be shown.
     // Only once, and only for a file with video, so sound alone never waits for OpenGL.
     bool attach(MpvEngine& engine) {
         if (context_) return true;
-        if (!gl_.isValid()) {
-            gl_.setFormat(requestedFormat());
+        if (!offscreen_.isValid()) {
             offscreen_.setFormat(requestedFormat());
             offscreen_.create();
-            if (!gl_.create()) return false;
         }
-        if (!gl_.makeCurrent(&offscreen_)) return false;
+        if (!gl_->makeCurrent(&offscreen_)) return false;
         mpv_opengl_init_params init{&glProcAddress, nullptr};
         char api[] = MPV_RENDER_API_TYPE_OPENGL;
         int advanced = 0; // rendering on the GUI thread, which also drives mpv
@@ -150,7 +150,7 @@ public:
                                      {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
                                      {MPV_RENDER_PARAM_INVALID, nullptr}};
         if (mpv_render_context_create(&context_, engine.handle(), params) < 0) context_ = nullptr;
-        gl_.doneCurrent();
+        gl_->doneCurrent();
         if (!context_) return false;
         engine_ = &engine;
         mpv_render_context_set_update_callback(context_, &requestRepaint<GlWindow>, this);
@@ -173,9 +173,9 @@ public:
     // The engine is going: free the render context while the core still exists.
     void release() {
         if (!context_) return;
-        gl_.makeCurrent(&offscreen_);
+        gl_->makeCurrent(&offscreen_);
         freeRenderContext(context_);
-        gl_.doneCurrent();
+        gl_->doneCurrent();
         engine_ = nullptr;
     }
 
@@ -208,13 +208,13 @@ private:
     }
 
     void render() {
-        if (!isExposed() || !gl_.makeCurrent(this)) return;
-        QOpenGLFunctions* gl = gl_.functions();
+        if (!isExposed() || !gl_->makeCurrent(this)) return;
+        QOpenGLFunctions* gl = gl_->functions();
         gl->glClearColor(0, 0, 0, 1);
         gl->glClear(GL_COLOR_BUFFER_BIT);
         if (context_ && engine_->showsVideo()) {
             const qreal ratio = devicePixelRatio();
-            mpv_opengl_fbo fbo{static_cast<int>(gl_.defaultFramebufferObject()),
+            mpv_opengl_fbo fbo{static_cast<int>(gl_->defaultFramebufferObject()),
                                static_cast<int>(width() * ratio),
                                static_cast<int>(height() * ratio), 0};
             int flipY = 1; // the window's framebuffer has its origin at the bottom left
@@ -222,24 +222,24 @@ private:
                                          {MPV_RENDER_PARAM_FLIP_Y, &flipY},
                                          {MPV_RENDER_PARAM_INVALID, nullptr}};
             mpv_render_context_render(context_, params);
-            gl_.swapBuffers(this);
+            gl_->swapBuffers(this);
             engine_->videoShown();
             return;
         }
-        gl_.swapBuffers(this);
+        gl_->swapBuffers(this);
     }
 
     QWidget* view_;
     MpvEngine* engine_ = nullptr;
-    QOpenGLContext gl_;
+    std::unique_ptr<QOpenGLContext> gl_;
     QOffscreenSurface offscreen_;
     mpv_render_context* context_ = nullptr;
 };
 
 class GlVideoView final : public VideoView, private VideoSink {
 public:
-    GlVideoView(MpvEngine& engine, QWidget* parent)
-        : VideoView(parent), engine_(&engine), window_(new GlWindow(this)) {
+    GlVideoView(MpvEngine& engine, std::unique_ptr<QOpenGLContext> gl, QWidget* parent)
+        : VideoView(parent), engine_(&engine), window_(new GlWindow(this, std::move(gl))) {
         container_ = QWidget::createWindowContainer(window_, this);
         container_->setFocusPolicy(Qt::NoFocus);
         auto* layout = new QVBoxLayout(this);
@@ -285,14 +285,18 @@ private:
     QWidget* container_;
 };
 
-bool openGLAvailable() {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return false;
-    QOpenGLContext probe;
-    return probe.create();
+// The context begun at start when there is one, else one made now; nullptr without OpenGL.
+std::unique_ptr<QOpenGLContext> openGLContext() {
+    std::unique_ptr<QOpenGLContext> context = openglahead::take();
+    if (context) return context;
+    context = std::make_unique<QOpenGLContext>();
+    if (!context->create()) return nullptr;
+    return context;
 }
 
 VideoView* createViewNow(MpvEngine& engine, QWidget* parent) {
-    if (openGLAvailable()) return new GlVideoView(engine, parent);
+    if (std::unique_ptr<QOpenGLContext> gl = openGLContext())
+        return new GlVideoView(engine, std::move(gl), parent);
     return new SoftwareVideoView(engine, parent);
 }
 

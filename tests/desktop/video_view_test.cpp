@@ -1,9 +1,11 @@
+#include "desktop/opengl_ahead.h"
 #include "desktop/video_view.h"
 #include "platform/mpv_engine.h"
 #include "support/media_files.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QOpenGLContext>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -196,6 +198,21 @@ TEST_F(VideoViewTest, AFileOpenedBeforeTheViewIsShownGoesStraightToIt) {
     EXPECT_STREQ(output.get(), "libmpv");
 
     view->show();
+    EXPECT_TRUE(waitUntil([&] { return redPixels(*view) > 1000; }));
+}
+
+// A start with a film makes its OpenGL context on another thread while the windows are built;
+// the view takes it over and draws with it.
+TEST_F(VideoViewTest, AContextMadeAheadDrawsThePicture) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no OpenGL offscreen";
+    openglahead::start();
+    MpvEngine engine(quietOptions("libmpv,null"));
+    std::unique_ptr<VideoView> view(createVideoView(engine));
+    view->resize(160, 120);
+    view->show();
+    ASSERT_TRUE(view->usesOpenGL());
+    EXPECT_EQ(openglahead::take(), nullptr) << "the view did not take the context made ahead";
+    engine.setFileName(test::makeSolidVideo(dir_.path(), "red.mkv", "red", 10.0));
     EXPECT_TRUE(waitUntil([&] { return redPixels(*view) > 1000; }));
 }
 
