@@ -48,6 +48,9 @@ MIB=$((1024 * 1024))
 HZ=$(getconf CLK_TCK)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+# The part of it that is the process's own: heap and other anonymous memory, not the pages of
+# libraries and files, which other processes share.
+anon_kib() { awk '/^RssAnon:/ {print $2}' "/proc/$1/status"; }
 
 # Resident memory of a process by kind of mapping, in MiB, on one line.
 memory_by_kind() {
@@ -95,7 +98,7 @@ sound_run() {
   sleep 0.5
 }
 
-# Runs one player on the film: prints "frame sound cpu rss" (seconds, seconds, % of a core,
+# Runs one player on the film: prints "frame sound cpu rss anon" (seconds, seconds, % of a core,
 # MiB).
 film_run() {
   local out="$WORK/probe.out" pid frame sound before after
@@ -109,8 +112,9 @@ film_run() {
   before=$(ticks "$pid" 2>/dev/null || true)
   sleep 10
   after=$(ticks "$pid" 2>/dev/null || true)
-  local rss
+  local rss anon
   rss=$(rss_kib "$pid" 2>/dev/null || true)
+  anon=$(anon_kib "$pid" 2>/dev/null || true)
   if [ -n "${SMAPS:-}" ] && [ -n "$rss" ]; then
     say "  MiB by mapping: $(memory_by_kind "$pid" 2>/dev/null || true)"
     say "  $(grep -E '^(Pss_Anon|Pss_File|Private_Dirty|Shared_Clean):' "/proc/$pid/smaps_rollup" 2>/dev/null |
@@ -119,11 +123,11 @@ film_run() {
   [ -n "${WINDOW_SIZE:-}" ] || WINDOW_SIZE=$(player_window_size)
   wait "$probe"
   # A player that ended early has no figures for the time it should have played.
-  if [ -z "$before" ] || [ -z "$after" ] || [ -z "$rss" ]; then
-    echo "$frame $sound none none"
+  if [ -z "$before" ] || [ -z "$after" ] || [ -z "$rss" ] || [ -z "$anon" ]; then
+    echo "$frame $sound none none none"
   else
-    awk -v f="$frame" -v s="$sound" -v t=$((after - before)) -v hz="$HZ" -v r="$rss" \
-      'BEGIN { printf "%s %s %.2f %.1f\n", f, s, 100 * t / hz / 10, r / 1024 }'
+    awk -v f="$frame" -v s="$sound" -v t=$((after - before)) -v hz="$HZ" -v r="$rss" -v a="$anon" \
+      'BEGIN { printf "%s %s %.2f %.1f %.1f\n", f, s, 100 * t / hz / 10, r / 1024, a / 1024 }'
   fi
   sleep 0.5
 }
@@ -211,6 +215,9 @@ row("sound minus picture at the start of a video", ours, theirs, gap,
 ours, theirs = pair(column("film.ours", 3), "MiB", 1, 1), pair(column("film.mpv", 3), "MiB", 1, 1)
 more = "none" if None in (ours[1], theirs[1]) else f"{ratio(ours, theirs)}, {ours[1] - theirs[1]:+.1f} MiB"
 row("RSS playing 1080p", ours, theirs, more, "<= anchor + 15 MiB")
+ours, theirs = pair(column("film.ours", 4), "MiB", 1, 1), pair(column("film.mpv", 4), "MiB", 1, 1)
+more = "none" if None in (ours[1], theirs[1]) else f"{ours[1] - theirs[1]:+.1f} MiB"
+row("of it anonymous (heap and the like, not shared pages)", ours, theirs, more, "-")
 ours, theirs = pair(column("film.ours", 2), "%", 1, 1), pair(column("film.mpv", 2), "%", 1, 1)
 row("CPU playing 1080p (% of one core)", ours, theirs, ratio(ours, theirs),
     "<= 1.1 x (anchor: mpv in a same-size window)")

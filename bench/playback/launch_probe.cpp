@@ -3,9 +3,10 @@
 //   launch_probe [--sound FILE] [--colour RRGGBB --pixels N] [--hold SECONDS] -- PROGRAM ARGS...
 //
 // Sound: FILE is a recording of the sink's monitor that is still being written (16-bit stereo,
-// 44.1 kHz). Its size when the program is started marks the start; the first sample past that
-// mark that is not silence is the first sound, and its distance from the mark in samples is
-// its time. The sink keeps real time, so this is the time at which the sound is played out.
+// 44.1 kHz). The first piece written after the program is started ties its place in the
+// recording to the time it came; the first sample past the start that is not silence is the
+// first sound, and its distance in samples from that place gives its time. The sink keeps real
+// time, so this is the time at which the sound is played out, plus the recorder's latency.
 //
 // Picture: the whole screen is read through shared memory, over and over; the first picture is
 // the first read with at least N pixels near the colour (the media carry a patch of it). Its
@@ -148,12 +149,22 @@ int main(int argc, char** argv) {
 
     double soundAt = -1, frameAt = -1;
     long scanned = 0;
+    // The recorder writes in chunks, so the size at the start lags the sink by up to a chunk,
+    // a different part of one each time. The first chunk to arrive after the start ties a
+    // place in the recording to a time instead; what lags then is the recorder's latency only,
+    // the same in every run.
+    long tiedAt = -1;
+    double tiedTime = 0;
     while (now() - start < timeout && ((sound && soundAt < 0) || (pixels > 0 && frameAt < 0))) {
         if (pixels > 0 && frameAt < 0 && colourPixels(&screen, colour) >= pixels)
             frameAt = now() - start;
-        if (sound && soundAt < 0) {
+        if (sound && tiedAt < 0) {
+            const long size = fileSize(sound);
+            if (size > mark) tiedAt = size, tiedTime = now() - start;
+        }
+        if (sound && tiedAt >= 0 && soundAt < 0) {
             const long at = firstSound(sound, mark, &scanned);
-            if (at >= 0) soundAt = (double)at / (44100.0 * 4);
+            if (at >= 0) soundAt = tiedTime + (double)(at - (tiedAt - mark)) / (44100.0 * 4);
         }
         if (waitpid(child, NULL, WNOHANG) == child) break;
         usleep(1000);
