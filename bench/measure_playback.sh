@@ -21,7 +21,8 @@
 source "$(dirname "$0")/../tests/smoke/lib/common.bash"
 REPEAT="${2:-5}"
 PROBE="$(dirname "$BIN")/bench/launch_probe"
-[ -x "$PROBE" ] || fail "build the launch_probe target first ($PROBE)"
+BARE="$(dirname "$BIN")/bench/bare_player"
+[ -x "$PROBE" ] && [ -x "$BARE" ] || fail "build the launch_probe and bare_player targets first"
 command -v mpv >/dev/null || fail "mpv is needed for the comparison (apt-get install mpv)"
 say() { echo "$*" >&2; }
 
@@ -152,12 +153,13 @@ say "warming up"
 fresh_program
 warm_up "$WORK/xingjing" "$WORK/film.mp4"
 warm_up "${MPV[@]}" --vo=gpu --gpu-sw "$WORK/film.mp4"
-: > "$WORK/sound.ours"; : > "$WORK/sound.mpv"; : > "$WORK/film.ours"; : > "$WORK/film.mpv"
+: > "$WORK/sound.ours"; : > "$WORK/sound.mpv"; : > "$WORK/sound.bare"; : > "$WORK/film.ours"; : > "$WORK/film.mpv"
 for rep in $(seq "$REPEAT"); do
   say "repetition $rep of $REPEAT (load $(cut -d' ' -f1 /proc/loadavg))"
   fresh_program
   sound_run "$WORK/xingjing" "$WORK/song.mp3" >> "$WORK/sound.ours"
   sound_run "${MPV[@]}" --no-video "$WORK/song.mp3" >> "$WORK/sound.mpv"
+  sound_run "$BARE" "$WORK/song.mp3" >> "$WORK/sound.bare"
   fresh_program
   film_run "$WORK/xingjing" "$WORK/film.mp4" >> "$WORK/film.ours"
   say "  player window $WINDOW_SIZE; ours: $(tail -1 "$WORK/film.ours")"
@@ -195,6 +197,9 @@ def row(measure, ours, theirs, compare, goal):
 ours, theirs = pair(column("sound.ours", 0), "s"), pair(column("sound.mpv", 0), "s")
 row("start to first sound of a command-line MP3", ours, theirs, ratio(ours, theirs),
     "<= 1.2 x (anchor: mpv --no-video)")
+bare = pair(column("sound.bare", 0), "s")
+row("the same beside a Qt program that only plays it through libmpv", ours, bare,
+    ratio(ours, bare), "- (Qt's own share of the start)")
 ours, theirs = pair(column("film.ours", 0), "s"), pair(column("film.mpv", 0), "s")
 row("start to first 1080p H.264 frame", ours, theirs, ratio(ours, theirs),
     "<= 1.0 x (anchor: mpv with a window)")
