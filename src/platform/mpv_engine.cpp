@@ -156,6 +156,8 @@ MpvEngine::MpvEngine(const MpvOptions& options)
             throw mpvFailure(rc, name);
     }
     if (const int rc = mpv_initialize(mpv_.get()); rc < 0) throw mpvFailure(rc, "mpv_initialize");
+    // Observed rather than read on demand: a read waits for mpv's core, which is busy for as
+    // much as a quarter of a second while a file's outputs start, and the windows with it.
     mpv_observe_property(mpv_.get(), kDurationObserver, "duration", MPV_FORMAT_DOUBLE);
     // Between opening a file and choosing its outputs: where the video output gets ready.
     mpv_hook_add(mpv_.get(), kPreloadedHook, "on_preloaded", 0);
@@ -250,6 +252,8 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         if (seekQueued_ && seeksInFlight_ == 0) seekStarted_ = true;
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
+        // A restart of the file before this one came while this one was loading.
+        if (state_ == State::Loaded) begun_ = true;
         if (seekStarted_) onSeekFinished();
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
@@ -479,6 +483,7 @@ void MpvEngine::load() {
     loadError_ = 0;
     knownDuration_ = -1;
     durationNotified_ = false;
+    begun_ = false;
     details_ = MediaDetails();
     picture_ = false;
     forgetSeeks();
@@ -563,6 +568,9 @@ double MpvEngine::position() {
     // Playing, a seek mpv has not finished in time no longer stands for where playback is.
     const bool overdue = seekSent_.isValid() && seekSent_.hasExpired(kSeekPatienceMs);
     if (shownTarget_ && (paused_ || !overdue)) return *shownTarget_;
+    // Until playback has begun it stands at the start; asking mpv would wait for it to finish
+    // starting the file's outputs (see the duration's observer).
+    if (!begun_) return 0;
     double seconds = 0;
     if (mpv_get_property(mpv_.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
     return std::max(0.0, seconds);
@@ -594,11 +602,6 @@ void MpvEngine::setRate(double rate) {
 
 double MpvEngine::duration() {
     drainEvents();
-    if (state_ == State::Loaded) {
-        double seconds = 0;
-        if (mpv_get_property(mpv_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0)
-            knownDuration_ = seconds;
-    }
     return knownDuration_;
 }
 

@@ -136,6 +136,7 @@ private:
     int loadError_ = 0;
     std::uint64_t generation_ = 0; // bumped on every load, so stale notifications are dropped
     double knownDuration_ = -1;
+    bool begun_ = false; // playback of the loaded file has begun
     bool durationNotified_ = false;
     bool paused_ = false;
     double rate_ = 1.0;
