@@ -20,6 +20,7 @@
 #include <mpv/render_gl.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace xj {
@@ -162,7 +163,7 @@ public:
     void frameReady() {
         if (!context_) return;
         // Without advanced control this needs no GL context.
-        mpv_render_context_update(context_);
+        if (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME) frameDue_ = true;
         // Drawn whether or not a frame is still waiting: mpv waits only 200 ms for one to be
         // drawn, then keeps it as the current frame, and a window that was busy meanwhile (a
         // load waits on this thread) would otherwise keep the previous picture until some
@@ -223,7 +224,9 @@ private:
                                          {MPV_RENDER_PARAM_INVALID, nullptr}};
             mpv_render_context_render(context_, params);
             gl_->swapBuffers(this);
-            engine_->videoShown();
+            // Only a frame counts as shown: until the first comes this draws black, and the
+            // sound held for the picture would start ahead of it.
+            if (std::exchange(frameDue_, false)) engine_->videoShown();
             return;
         }
         gl_->swapBuffers(this);
@@ -234,6 +237,7 @@ private:
     std::unique_ptr<QOpenGLContext> gl_;
     QOffscreenSurface offscreen_;
     mpv_render_context* context_ = nullptr;
+    bool frameDue_ = false; // mpv has a frame that has not been drawn yet
 };
 
 class GlVideoView final : public VideoView, private VideoSink {
