@@ -4,7 +4,7 @@
 set -euo pipefail
 
 XJ_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libqt6opengl6-dev
-  libmpv-dev libasound2-dev libasound2-plugins libgtest-dev libgmock-dev libbenchmark-dev ffmpeg xvfb xauth
+  libmpv-dev libasound2-dev libfontconfig-dev libasound2-plugins libgtest-dev libgmock-dev libbenchmark-dev ffmpeg xvfb xauth
   xdotool x11-utils openbox wmctrl pulseaudio pulseaudio-utils dbus at-spi2-core gir1.2-atspi-2.0 fonts-wqy-microhei qt6-translations-l10n
   mpv clang-format clang-tidy playerctl librsvg2-bin desktop-file-utils appstream dpkg-dev clang
   libclang-rt-14-dev)

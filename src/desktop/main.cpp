@@ -1,5 +1,6 @@
 #include "core/form2.h"
 #include "core/startup.h"
+#include "desktop/fonts_ahead.h"
 #include "desktop/front_end.h"
 #include "desktop/mpris.h"
 #include "desktop/opengl_ahead.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     // so later decoded frames and textures come from the arenas, whose freed space stays
     // resident (tens of MiB while a film plays). A fixed threshold returns them on free.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    std::future<void> fonts = xj::loadFontsAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xingjing"));
     // Ties the windows to the menu entry and its icon (Wayland matches them by this name).
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
                           .sharedFolder = sharedFolder};
 
     xj::Form2 form(platform);
+    fonts.wait();
     // Declared after the engine, so the views (and the video's render context) go first.
     xj::FrontEnd front(form,
                        [&engine](QWidget* parent) { return xj::createVideoView(engine, parent); });
