@@ -5,8 +5,8 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QOpenGLContext>
 #include <QKeyEvent>
+#include <QOpenGLContext>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
