@@ -18,7 +18,7 @@ namespace {
 const QString kService = QStringLiteral("org.mpris.MediaPlayer2.xingjing");
 const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
-// RequestName's flag and answer (the D-Bus specification's numbers).
+// RequestName's flag and answer, as D-Bus numbers them.
 constexpr uint kDoNotQueue = 4;
 constexpr uint kPrimaryOwner = 1;
 // Reverse play seeks five times a second at most; so many notices are enough.
